@@ -1,0 +1,16 @@
+// The stored texts of the message catalogue, one table per language, in id order.
+#pragma once
+
+namespace vane::catalog {
+
+struct Entry {
+    int id;
+    const char* text;
+};
+
+extern const Entry kEnglish[];
+extern const int kEnglishCount;
+extern const Entry kFrench[];
+extern const int kFrenchCount;
+
+}  // namespace vane::catalog

@@ -1,0 +1,10 @@
+#include "frame/LibraryState.h"
+
+namespace vane {
+
+LibraryState& state() {
+    static LibraryState instance;
+    return instance;
+}
+
+}  // namespace vane

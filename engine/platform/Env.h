@@ -1,0 +1,55 @@
+// Every operating-system service vanecore uses, behind one interface so that
+// tests can replace it (fault injection) and each platform brings its own.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/ChildProcess.h"
+#include "platform/NamedLock.h"
+
+namespace vane {
+
+// Processor architecture codes, as the system information reports them.
+inline constexpr int kArchIntel = 0;
+inline constexpr int kArchIA64 = 6;
+inline constexpr int kArchAMD64 = 9;
+inline constexpr int kArchUnknown = 0xFFFF;
+
+enum class LockResult { Acquired, HeldElsewhere, Failed };
+
+class Env {
+public:
+    virtual ~Env() = default;
+
+    // Automation-runtime initialisation for the calling thread: 0 on success.
+    virtual int initializeAutomation() = 0;
+    virtual int initializeAutomationSecurity() = 0;
+
+    // Takes the process-wide lock `name`; `lock` receives it on Acquired.
+    virtual LockResult acquireNamedLock(const std::string& name, std::unique_ptr<NamedLock>& lock) = 0;
+
+    virtual std::string currentDirectory() = 0;
+    virtual int processorArchitecture() = 0;
+    virtual int processId() = 0;
+    virtual void sleepMilliseconds(int ms) = 0;
+
+    // Starts `commandLine` hidden in `workingDirectory` (empty: the current one).
+    // The command line is split into arguments as a Windows command line would
+    // be. Null when the program cannot be started.
+    virtual std::unique_ptr<ChildProcess> startProcess(const std::string& commandLine,
+                                                       const std::string& workingDirectory) = 0;
+
+    // Makes a file executable by its owner (no-op where that has no meaning).
+    virtual bool makeExecutable(const std::string& path) = 0;
+
+    // The platform's default environment.
+    static Env& platform();
+};
+
+// The environment vanecore uses; the platform's unless a test installed another.
+Env& env();
+// Installs `replacement` (not owned; null restores the platform's).
+void set_env(Env* replacement);
+
+}  // namespace vane

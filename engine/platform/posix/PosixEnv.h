@@ -1,0 +1,25 @@
+// The POSIX environment: flock for named locks, posix_spawn for children.
+#pragma once
+
+#include "platform/Env.h"
+
+namespace vane {
+
+class PosixEnv final : public Env {
+public:
+    int initializeAutomation() override;
+    int initializeAutomationSecurity() override;
+    LockResult acquireNamedLock(const std::string& name, std::unique_ptr<NamedLock>& lock) override;
+    std::string currentDirectory() override;
+    int processorArchitecture() override;
+    int processId() override;
+    void sleepMilliseconds(int ms) override;
+    std::unique_ptr<ChildProcess> startProcess(const std::string& commandLine,
+                                               const std::string& workingDirectory) override;
+    bool makeExecutable(const std::string& path) override;
+};
+
+// Directory for lock files: $XDG_RUNTIME_DIR, else /tmp.
+std::string runtime_directory();
+
+}  // namespace vane

@@ -1,0 +1,132 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "MessageCatalog.h"
+
+namespace vane::catalog {
+namespace {
+
+// The printf conversions of a format, in order ("%%" is not one).
+std::vector<std::string> placeholders(const std::string& format) {
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < format.size(); ++i) {
+        if (format[i] != '%') continue;
+        if (i + 1 < format.size() && format[i + 1] == '%') {
+            ++i;
+            continue;
+        }
+        std::size_t j = i + 1;
+        while (j < format.size() && std::string("-+ #0123456789.lh").find(format[j]) != std::string::npos) ++j;
+        found.push_back(format.substr(i, j - i + 1));
+        i = j;
+    }
+    return found;
+}
+
+TEST(MessageCatalog, HoldsTheIdsFrom101To233WithGaps) {
+    const std::vector<int> all = ids();
+    EXPECT_EQ(all.size(), 118u);
+    EXPECT_EQ(all.front(), 101);
+    EXPECT_EQ(all.back(), 231);
+    for (int unused : {105, 112, 126, 150, 151, 218, 223, 232, 233}) {
+        SCOPED_TRACE(unused);
+        EXPECT_EQ(text(unused, Language::English), nullptr);
+        EXPECT_EQ(text(unused, Language::French), nullptr);
+    }
+}
+
+TEST(MessageCatalog, EveryIdHasBothLanguagesWithTheSamePlaceholders) {
+    for (int id : ids()) {
+        SCOPED_TRACE(id);
+        const char* en = text(id, Language::English);
+        const char* fr = text(id, Language::French);
+        ASSERT_NE(en, nullptr);
+        ASSERT_NE(fr, nullptr);
+        EXPECT_EQ(placeholders(en), placeholders(fr));
+        // Log texts start a new line in both languages alike.
+        EXPECT_EQ(std::string(en).starts_with("\r\n"), std::string(fr).starts_with("\r\n"));
+    }
+}
+
+TEST(MessageCatalog, FrenchIsATranslation) {
+    int different = 0;
+    for (int id : ids())
+        if (std::string(text(id, Language::English)) != text(id, Language::French)) ++different;
+    // Only texts made of placeholders alone (the banner) may read the same.
+    EXPECT_GE(different, 115);
+}
+
+TEST(MessageCatalog, KeepsTheEnglishTextsExactly) {
+    EXPECT_STREQ(text(102, Language::English), "%s version %s\r\n%s %s");
+    EXPECT_STREQ(text(125, Language::English), "\r\n*** Process terminated with error ***");
+    EXPECT_STREQ(text(144, Language::English), "\r\nRemove revison marks");
+    EXPECT_STREQ(text(175, Language::English), "\r\nError writting file %s");
+    EXPECT_STREQ(text(222, Language::English), "This profile already exists.\r\nDo you want to overwrite it ?");
+}
+
+TEST(MessageCatalog, CopyMessageCutsAndTerminates) {
+    set_current_language(Language::English);
+    struct Case {
+        int id;
+        int size;
+        const char* expected;
+    } const cases[] = {
+        {124, 4096, "\r\nProcess terminated successfully"},
+        {124, 6, "\r\nPro"},
+        {124, 1, ""},
+        {999, 64, ""},
+        {150, 64, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.id);
+        std::string buffer(static_cast<std::size_t>(c.size) + 4, 'x');
+        copy_message(c.id, buffer.data(), c.size);
+        EXPECT_STREQ(buffer.c_str(), c.expected);
+        EXPECT_EQ(buffer[static_cast<std::size_t>(c.size)], 'x') << "wrote past the buffer";
+    }
+}
+
+TEST(MessageCatalog, LanguageValuesAreExactAndUpperCase) {
+    Language l = Language::English;
+    EXPECT_TRUE(parse_language("FRENCH", l));
+    EXPECT_EQ(l, Language::French);
+    EXPECT_TRUE(parse_language("ENGLISH", l));
+    EXPECT_EQ(l, Language::English);
+    for (const char* bad : {"french", "French", "FR", "", "ENGLISH "}) {
+        SCOPED_TRACE(bad);
+        l = Language::French;
+        EXPECT_FALSE(parse_language(bad, l));
+        EXPECT_EQ(l, Language::French);
+    }
+}
+
+TEST(MessageCatalog, LanguageFromEnvironmentTakesTheFirstSetVariable) {
+    struct Case {
+        const char* language;
+        const char* lcAll;
+        const char* lang;
+        Language expected;
+    } const cases[] = {
+        {"", "", "fr_FR.UTF-8", Language::French},
+        {"", "", "en_US.UTF-8", Language::English},
+        {"fr:en", "", "en_US.UTF-8", Language::French},
+        {"", "C", "fr_CA.UTF-8", Language::English},
+        {"", "", "", Language::English},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.language) + "|" + c.lcAll + "|" + c.lang);
+        ::setenv("LANGUAGE", c.language, 1);
+        ::setenv("LC_ALL", c.lcAll, 1);
+        ::unsetenv("LC_MESSAGES");
+        ::setenv("LANG", c.lang, 1);
+        EXPECT_EQ(language_from_environment(), c.expected);
+    }
+    ::unsetenv("LANGUAGE");
+    ::unsetenv("LC_ALL");
+}
+
+}  // namespace
+}  // namespace vane::catalog
