@@ -1,0 +1,33 @@
+// The two output callbacks that vanedesk hands to InitLib, and their shared
+// formatting. vanecore calls them on the user-interface thread.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+#include <functional>
+#include <string>
+
+namespace vane::desk {
+
+inline constexpr std::size_t kOutputBufferSize = 2048;  // 2047 bytes of text and the terminator
+
+// Where formatted text goes: the log pane, or a message box that returns
+// once the user has closed it.
+using TextSink = std::function<void(const std::string& text)>;
+
+// A format that begins with "::" is replaced by the catalogue text (current
+// language) of the id in the leading digits after it; the format is then
+// printed with the arguments, cut to 2047 bytes (never inside a UTF-8 sequence).
+std::string format_output(const char* format, va_list args);
+
+// The log pane that log_output appends to; an empty sink means no pane.
+void set_log_pane(TextSink sink);
+// The message box of message_box_output; an empty sink writes to standard error.
+void set_message_box(TextSink sink);
+
+// Log variant: formats and appends to the log pane; does nothing without one.
+void log_output(const char* format, va_list args);
+// Message-box variant (install action): formats and shows the text.
+void message_box_output(const char* format, va_list args);
+
+}  // namespace vane::desk

@@ -1,0 +1,24 @@
+#include "CSetting.h"
+
+namespace vane {
+
+CSetting::~CSetting() = default;
+
+void CSetting::CopyValues(const CSetting& other) {
+    HeadingLevel = other.HeadingLevel;
+    HeadingLevelPdf = other.HeadingLevelPdf;
+    IndexWidth = other.IndexWidth;
+    InternalLinks = other.InternalLinks;
+    OpenBookmarks = other.OpenBookmarks;
+    SkipHeadings = other.SkipHeadings;
+    UseHome = other.UseHome;
+}
+
+bool CSetting::SameValues(const CSetting& other) const {
+    return HeadingLevel == other.HeadingLevel && HeadingLevelPdf == other.HeadingLevelPdf &&
+           IndexWidth == other.IndexWidth && InternalLinks == other.InternalLinks &&
+           OpenBookmarks == other.OpenBookmarks && SkipHeadings == other.SkipHeadings &&
+           UseHome == other.UseHome;
+}
+
+}  // namespace vane
