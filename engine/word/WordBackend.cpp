@@ -1,0 +1,28 @@
+#include "word/WordBackend.h"
+
+#include "word/WordError.h"
+
+namespace vane::word {
+
+namespace {
+
+// Stands in until a real word processor is available on this platform.
+class MissingBackend : public WordBackend {
+public:
+    std::unique_ptr<Application> createApplication() override { throw WordError("no word processor"); }
+};
+
+WordBackend* installed = nullptr;
+
+}  // namespace
+
+WordBackend& word_backend() {
+    static MissingBackend missing;
+    return installed != nullptr ? *installed : missing;
+}
+
+void set_word_backend(WordBackend* replacement) {
+    installed = replacement;
+}
+
+}  // namespace vane::word
