@@ -6,9 +6,12 @@
 #include <string>
 
 #include "platform/ChildProcess.h"
+#include "platform/DynamicLibrary.h"
 #include "platform/NamedLock.h"
 
 namespace vane {
+
+class Spooler;
 
 // Processor architecture codes, as the system information reports them.
 inline constexpr int kArchIntel = 0;
@@ -42,6 +45,17 @@ public:
 
     // Makes a file executable by its owner (no-op where that has no meaning).
     virtual bool makeExecutable(const std::string& path) = 0;
+
+    // The print spooler; the platform's unless overridden.
+    virtual Spooler& spooler();
+
+    // Loads the shared library at `path`; null when it is missing or cannot be
+    // loaded (an environment without run-time loading has none).
+    virtual std::unique_ptr<DynamicLibrary> loadLibrary(const std::string& /*path*/) { return nullptr; }
+    // The directory holding the binary that contains vanecore's code (the
+    // shared library, or a program linking the engine statically); empty when
+    // unknown. Run-time modules are looked for there.
+    virtual std::string codeDirectory() { return {}; }
 
     // The platform's default environment.
     static Env& platform();

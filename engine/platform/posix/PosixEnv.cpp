@@ -13,6 +13,7 @@
 
 #include "platform/CommandLine.h"
 #include "platform/posix/PosixChildProcess.h"
+#include "platform/posix/PosixDynamicLibrary.h"
 
 namespace vane {
 
@@ -96,5 +97,11 @@ bool PosixEnv::makeExecutable(const std::string& path) {
     if (::stat(path.c_str(), &st) != 0) return false;
     return ::chmod(path.c_str(), st.st_mode | S_IXUSR) == 0;
 }
+
+std::unique_ptr<DynamicLibrary> PosixEnv::loadLibrary(const std::string& path) {
+    return PosixDynamicLibrary::open(path);
+}
+
+std::string PosixEnv::codeDirectory() { return code_directory(); }
 
 }  // namespace vane

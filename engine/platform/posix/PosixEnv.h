@@ -17,6 +17,8 @@ public:
     std::unique_ptr<ChildProcess> startProcess(const std::string& commandLine,
                                                const std::string& workingDirectory) override;
     bool makeExecutable(const std::string& path) override;
+    std::unique_ptr<DynamicLibrary> loadLibrary(const std::string& path) override;
+    std::string codeDirectory() override;
 };
 
 // Directory for lock files: $XDG_RUNTIME_DIR, else /tmp.
