@@ -1,0 +1,173 @@
+#include "pdf/CDocinfo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "frame/Messages.h"
+#include "word/Word.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kMixedOrientation = 1001;
+
+std::uint32_t hundredths(float points) {
+    const double v = std::trunc(static_cast<double>(points) * 100.0);
+    return v <= 0 ? 0u : static_cast<std::uint32_t>(v);
+}
+
+}  // namespace
+
+CDocinfo::CDocinfo() { clear(); }
+
+CDocinfo::~CDocinfo() { clear(); }
+
+void CDocinfo::clear() {
+    pageStarts.clear();
+    pageOrientations.clear();
+    pageWidths.clear();
+    pageHeights.clear();
+    for (std::string& name : headingStyles) name.clear();
+    pageCount = 0;
+    orientation = 0;
+    loaded = false;
+    title.clear();
+}
+
+bool CDocinfo::fetchPageSetup(const std::function<std::unique_ptr<word::PageSetup>()>& target) {
+    if (loaded) return true;
+    print_verbose(189);
+    try {
+        std::unique_ptr<word::PageSetup> setup = target();
+        if (!setup) throw word::WordError("no page setup");
+        orientation = setup->orientation();
+        docPageHeight = setup->pageHeight();
+        docPageWidth = setup->pageWidth();
+        differentFirstPage = setup->differentFirstPageHeaderFooter() ? 1 : 0;
+        oddAndEvenPages = setup->oddAndEvenPagesHeaderFooter() ? 1 : 0;
+    } catch (const word::WordError&) {
+        print_verbose(190);
+        return false;
+    }
+    print_verbose(191);
+    print_verbose(192);
+    print_verbose(orientation == 0 ? 193 : orientation < kMixedOrientation ? 194 : 195);
+    print_verbose(196, static_cast<double>(docPageHeight));
+    print_verbose(197, static_cast<double>(docPageWidth));
+    if (differentFirstPage != 0) print_verbose(198);
+    if (oddAndEvenPages != 0) print_verbose(199);
+    loaded = true;
+    return true;
+}
+
+std::int32_t CDocinfo::load(word::Application& application, word::Document& document) {
+    clear();
+    auto documentSetup = [&document] { return document.pageSetup(); };
+    fetchPageSetup(documentSetup);
+
+    print_verbose(182);
+    {
+        std::unique_ptr<word::Styles> styles = document.styles();
+        for (int level = 1; level <= 6 && styles; ++level) {
+            try {
+                std::unique_ptr<word::Style> style = styles->item(word::heading_style_index(level));
+                if (style) headingStyles[level - 1] = style->nameLocal();
+            } catch (const word::WordError&) {
+                // A missing style leaves its name empty.
+            }
+            if (!headingStyles[level - 1].empty())
+                print_verbose(183, level, headingStyles[level - 1].c_str());
+        }
+    }
+
+    print_verbose(184);
+    document.repaginate();
+
+    print_verbose(185);
+    std::unique_ptr<word::Selection> selection = application.selection();
+    std::unique_ptr<word::Range> range =
+        selection ? selection->goTo(word::kGoToPage, word::kGoToFirst, 1, {}) : nullptr;
+    long long lastStart = -1;
+    int n = 1;
+    while (range) {
+        fetchPageSetup(documentSetup);
+        ++n;
+        word::Range* pageRange = range.get();
+        fetchPageSetup([pageRange] { return pageRange->pageSetup(); });
+
+        const int start = range->start();
+        if (start == lastStart) break;
+        lastStart = start;
+        pageStarts.push_back(static_cast<std::uint32_t>(start));
+
+        int pageOrientation = orientation;
+        float width = docPageWidth;
+        float height = docPageHeight;
+        if (orientation >= kMixedOrientation) {
+            // Mixed orientations: the page takes those of its own first section.
+            try {
+                std::unique_ptr<word::Sections> sections = range->sections();
+                std::unique_ptr<word::Section> first = sections ? sections->first() : nullptr;
+                std::unique_ptr<word::PageSetup> setup = first ? first->pageSetup() : nullptr;
+                if (setup) {
+                    const int o = setup->orientation();
+                    const float h = setup->pageHeight();
+                    const float w = setup->pageWidth();
+                    pageOrientation = o;
+                    height = h;
+                    width = w;
+                }
+            } catch (const word::WordError&) {
+                // The document's values stay.
+            }
+        }
+        pageOrientations.push_back(static_cast<std::uint32_t>(pageOrientation));
+        pageWidths.push_back(hundredths(width));
+        pageHeights.push_back(hundredths(height));
+
+        range = selection->goTo(word::kGoToPage, word::kGoToAbsolute, n, {});
+    }
+    pageCount = static_cast<std::int32_t>(pageStarts.size());
+
+    {
+        std::unique_ptr<word::DocumentProperties> properties = document.builtInDocumentProperties();
+        title = properties ? properties->value("Title") : std::string();
+    }
+    if (title.empty())
+        print_message(186);
+    else
+        print_verbose(187, title.c_str());
+    print_verbose(188, pageCount);
+    return loaded ? pageCount : -1;
+}
+
+float CDocinfo::pageWidth(std::int32_t page) const {
+    if (page < 1 || page > pageCount) throw std::invalid_argument("page outside the document");
+    return static_cast<float>(pageWidths[static_cast<std::size_t>(page - 1)]) / 100.0f;
+}
+
+float CDocinfo::pageHeight(std::int32_t page) const {
+    if (page < 1 || page > pageCount) throw std::invalid_argument("page outside the document");
+    return static_cast<float>(pageHeights[static_cast<std::size_t>(page - 1)]) / 100.0f;
+}
+
+std::int32_t CDocinfo::pageIndexOf(std::int32_t startIndex, std::int32_t position) const {
+    if (startIndex < 0) startIndex = 0;
+    if (pageStarts.empty()) return -1;
+    const auto at = [this](std::int32_t i) {
+        return static_cast<std::int64_t>(pageStarts[static_cast<std::size_t>(i)]);
+    };
+    const std::int64_t pos = position;
+    for (std::int32_t i = startIndex; i <= pageCount - 2; ++i)
+        if (at(i) <= pos && pos < at(i + 1)) return i;
+    if (startIndex > pageCount - 1) throw std::invalid_argument("page hint past the last page");
+    const std::int32_t last = std::max(startIndex, pageCount - 1);
+    if (pos >= at(last)) return last;
+    for (std::int32_t j = 0; j <= startIndex - 1; ++j)
+        if (at(j) <= pos && pos < at(j + 1)) return j;
+    return -1;
+}
+
+}  // namespace vane

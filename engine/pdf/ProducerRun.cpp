@@ -1,0 +1,79 @@
+#include "pdf/ProducerRun.h"
+
+#include "discovery/ProducerPaths.h"
+#include "frame/FileUtil.h"
+#include "frame/Messages.h"
+#include "pdf/ProducerCommand.h"
+#include "platform/Env.h"
+#include "platform/WaitForExit.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kPollIntervalMs = 200;
+
+constexpr int kMsgCreatingPdf = 168;
+constexpr int kMsgGhostscriptFailed = 169;
+constexpr int kMsgDistillerFailed = 230;
+constexpr int kResultGhostscriptFailed = -13;
+constexpr int kResultDistillerFailed = -14;
+
+struct RunMessages {
+    int commandLine;
+    int waiting;
+    int finished;
+};
+
+constexpr RunMessages kGhostscriptMessages{179, 180, 181};
+constexpr RunMessages kDistillerMessages{176, 177, 178};
+
+// Starts the program of `commandLine` in `program`'s folder and waits for it;
+// the exit code, or nothing when it could not be started.
+std::optional<int> run_producer(const std::string& program, const std::string& commandLine,
+                                const RunMessages& messages) {
+    print_verbose(messages.commandLine, commandLine.c_str());
+    std::unique_ptr<ChildProcess> child =
+        env().startProcess(commandLine, producer_working_directory(program));
+    if (!child) return {};
+    print_verbose(messages.waiting);
+    const int exitCode = wait_for_exit(*child, PollSchedule{kPollIntervalMs, 0, 0});
+    child.reset();
+    print_verbose(messages.finished);
+    return exitCode;
+}
+
+}  // namespace
+
+bool runGhostscript(std::string psPath, std::string pdfPath, std::string jobPath, bool openOutline) {
+    const std::string& program = producer_paths().ghostscript;
+    const std::optional<int> exitCode =
+        run_producer(program, ghostscript_command_line(program, psPath, pdfPath, jobPath, openOutline),
+                     kGhostscriptMessages);
+    return exitCode == 0;
+}
+
+bool runDistiller(std::string psPath, std::string pdfPath, std::string jobPath) {
+    const std::string& program = producer_paths().distiller;
+    const std::optional<int> exitCode =
+        run_producer(program, distiller_command_line(program, psPath, pdfPath, jobPath), kDistillerMessages);
+    if (!exitCode) return false;
+    const std::string log = distiller_log_path(pdfPath);
+    if (file_exists(log.c_str())) delete_file(log.c_str());
+    return *exitCode == 0;
+}
+
+int make_pdf(PdfProducer producer, const std::string& markPath, const std::string& pdfPath,
+             const std::string& jobPath, bool openOutline) {
+    print_normal(kMsgCreatingPdf);
+    if (producer == PdfProducer::Ghostscript) {
+        if (runGhostscript(markPath, pdfPath, jobPath, openOutline)) return 0;
+        print_message(kMsgGhostscriptFailed);
+        return kResultGhostscriptFailed;
+    }
+    if (runDistiller(markPath, pdfPath, jobPath)) return 0;
+    print_message(kMsgDistillerFailed);
+    return kResultDistillerFailed;
+}
+
+}  // namespace vane
