@@ -123,6 +123,7 @@ const Entry kEnglish[] = {
     {229, "\r\nDistiller path: %s"},
     {230, "\r\nError running distiller"},
     {231, "\r\nDistiller has been found."},
+    {232, "\r\nOutput directory kept (not erased): %s"},
 };
 
 const int kEnglishCount = static_cast<int>(sizeof kEnglish / sizeof kEnglish[0]);

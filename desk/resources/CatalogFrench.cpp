@@ -123,6 +123,7 @@ const Entry kFrench[] = {
     {229, "\r\nChemin de Distiller : %s"},
     {230, "\r\nErreur lors de l'exécution de Distiller"},
     {231, "\r\nDistiller a été trouvé."},
+    {232, "\r\nRépertoire de sortie conservé (non effacé) : %s"},
 };
 
 const int kFrenchCount = static_cast<int>(sizeof kFrench / sizeof kFrench[0]);

@@ -1,0 +1,269 @@
+#include "html/D2hCommand.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include "frame/Automation.h"
+#include "frame/Banner.h"
+#include "frame/FileUtil.h"
+#include "frame/InstanceLock.h"
+#include "frame/LibraryState.h"
+#include "frame/Messages.h"
+#include "frame/Options.h"
+#include "frame/RunFlags.h"
+#include "frame/TextUtil.h"
+#include "html/D2hWordPhase.h"
+#include "html/HTMLSplit.h"
+#include "html/HTMLTree.h"
+#include "html/HtmlFilterRunner.h"
+#include "platform/Env.h"
+#include "vanecore/vanecore.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kBadLevel = 128;
+constexpr int kLevelTrace = 129;
+constexpr int kNoFileName = 130;
+constexpr int kDocFile = 131;
+constexpr int kOutputDirectory = 132;
+constexpr int kFiltering = 167;
+constexpr int kSplitting = 170;
+constexpr int kSplitError = 171;
+constexpr int kBuildingIndex = 172;
+constexpr int kIndexError = 173;
+constexpr int kCannotOpenFile = 174;
+constexpr int kCannotWriteFile = 175;
+constexpr int kFileNotFound = 226;
+// Verbose note that -e left the output directory alone ("%s": the directory).
+// Its catalogue text is still to come; until then it prints nothing.
+constexpr int kEraseSkipped = 232;
+
+constexpr int kResultWorkingCopy = -5;
+constexpr int kResultFrameset = -5;
+constexpr int kResultIndex = -10;
+constexpr int kResultSplit = -11;
+
+// Waited after a failed word-processor phase before the working copy is
+// deleted again, so that a word processor still ending has let go of it.
+constexpr int kWordReleaseWaitMs = 5000;
+
+std::filesystem::path canonical_or_self(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
+    return ec ? std::filesystem::path(path) : p;
+}
+
+// Whether `inner` is `outer` or lies somewhere below it.
+bool lies_within(const std::string& inner, const std::string& outer) {
+    if (inner.empty() || outer.empty()) return false;
+    const std::filesystem::path i = canonical_or_self(inner);
+    const std::filesystem::path o = canonical_or_self(outer);
+    auto it = i.begin();
+    for (auto ot = o.begin(); ot != o.end(); ++ot, ++it) {
+        if (ot->empty()) continue;  // trailing separator
+        if (it == i.end() || *it != *ot) return false;
+    }
+    return true;
+}
+
+// -e deletes the output directory only when that cannot take the document,
+// the current directory or the home directory with it.
+bool may_erase(const D2hNames& names, const std::string& currentDirectory) {
+    if (names.outputHoldsDocument || lies_within(names.document, names.outputDirectory)) return false;
+    if (lies_within(currentDirectory, names.outputDirectory)) return false;
+    const char* home = std::getenv("HOME");
+    if (home != nullptr && lies_within(home, names.outputDirectory)) return false;
+    return canonical_or_self(names.outputDirectory) != canonical_or_self("/");
+}
+
+std::string file_name_of(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+}  // namespace
+
+int D2hCommand::run(int argc, char* argv[]) {
+    if (!ensure_automation_for_command()) return VANE_ERR_COM;
+    currentDirectory_ = env().currentDirectory();
+    read_run_flags(argc, argv);
+    print_command_banner();
+    if (!take_instance_lock()) return VANE_ERR_INSTANCE;
+
+    if (const int result = readOptions(argc, argv); result != VANE_OK) return result;
+    prepareOutput();
+
+    if (!reuse_) {
+        D2hWordPhase phase(names_);
+        const int result = phase.run();
+        if (result == kResultWorkingCopy) return result;  // nothing was started
+        if (result < 0) {
+            eraseOutput();
+            env().sleepMilliseconds(kWordReleaseWaitMs);
+            delete_file(names_.workingCopy.c_str());
+            return result;
+        }
+        documentTitle_ = phase.title();
+
+        const std::string filtered = names_.sitePage + ".filtered";
+        print_normal(kFiltering);
+        if (run_html_filter(names_.sitePage, filtered)) {
+            delete_file(names_.sitePage.c_str());
+            std::rename(filtered.c_str(), names_.sitePage.c_str());
+        } else {
+            delete_file(filtered.c_str());
+        }
+    }
+    return publish();
+}
+
+int D2hCommand::readOptions(int argc, char* argv[]) {
+    if (get_option('p', argc, argv, true) == kOptionPresent) indexWidth_ = option_value();
+    if (get_option('d', argc, argv, true) == kOptionPresent) headingLevel_ = leading_int(option_value());
+    if (headingLevel_ < 0 || headingLevel_ > 6) {
+        print_message(kBadLevel);
+        return VANE_ERR_ARGUMENTS;
+    }
+    if (get_option('c', argc, argv, true) == kOptionPresent) styleSheet_ = option_value();
+    if (get_option('k', argc, argv, true) == kOptionPresent) skipCount_ = leading_int(option_value());
+    if (skipCount_ < 0) skipCount_ = 0;
+    noHomePage_ = get_option('m', argc, argv, false) == kOptionPresent;
+    reuse_ = get_option('z', argc, argv, false) == kOptionPresent;
+    erase_ = !reuse_ && get_option('e', argc, argv, false) == kOptionPresent;
+    if (get_option('n', argc, argv, true) == kOptionPresent) {
+        std::string value = normalize_spaces(option_value(), true);
+        to_upper(value);
+        if (value == "ON") navigation_ = true;
+        if (value == "OFF") navigation_ = false;
+    }
+    excludeMarkers_ = !navigation_ && get_option('x', argc, argv, false) == kOptionPresent;
+    if (get_option('t', argc, argv, true) == kOptionPresent) title_ = option_value();
+    print_verbose(kLevelTrace, headingLevel_);
+
+    const std::string operand = find_d2h_operand(argc, argv);
+    if (operand.empty()) {
+        print_message(kNoFileName);
+        return VANE_ERR_ARGUMENTS;
+    }
+    std::string output;
+    if (get_option('o', argc, argv, true) == kOptionPresent) output = option_value();
+    names_ = derive_d2h_names(operand, output, currentDirectory_);
+    if (!file_exists(names_.document.c_str())) {
+        print_message(kFileNotFound, names_.document.c_str());
+        return VANE_ERR_ARGUMENTS;
+    }
+    print_verbose(kDocFile, names_.document.c_str());
+    print_verbose(kOutputDirectory, names_.outputDirectory.c_str());
+    return VANE_OK;
+}
+
+void D2hCommand::prepareOutput() {
+    delete_file(names_.sitePage.c_str());
+    if (!reuse_) {
+        delete_file(names_.fullHtml.c_str());
+        eraseOutput();
+    } else {
+        std::rename(names_.fullHtml.c_str(), names_.sitePage.c_str());
+    }
+    ensure_directory(names_.outputDirectory.c_str());
+}
+
+void D2hCommand::eraseOutput() const {
+    if (!erase_) return;
+    if (!may_erase(names_, currentDirectory_)) {
+        print_verbose(kEraseSkipped, names_.outputDirectory.c_str());
+        return;
+    }
+    delete_tree(names_.outputDirectory.c_str());
+}
+
+int D2hCommand::publish() {
+    int result = VANE_OK;
+    HTMLSplit split;
+    split.headingLevel = headingLevel_;
+    split.skipCount = skipCount_;
+    split.homePage = !noHomePage_;
+    split.verbose = state().verbose;
+    split.navigation = navigation_;
+    split.title = !title_.empty()                      ? title_
+                  : !reuse_ && !documentTitle_.empty() ? documentTitle_
+                                                       : names_.baseName;
+    split.inputPath = names_.sitePage;
+    split.levels = &levels_;
+    split.pages = &pages_;
+    split.titles = &titles_;
+    print_normal(kSplitting);
+    if (!split.Split()) {
+        print_message(kSplitError);
+        result = kResultSplit;
+    } else {
+        HTMLTree tree;
+        tree.homePage = !noHomePage_;
+        tree.levels = &levels_;
+        tree.pages = &pages_;
+        tree.titles = &titles_;
+        tree.inputPath = names_.sitePage;
+        tree.styleSheetPath = styleSheet_;
+        tree.excludeMarkers = excludeMarkers_;
+        print_normal(kBuildingIndex);
+        if (!tree.Build()) {
+            print_message(kIndexError);
+            result = kResultIndex;
+        }
+    }
+
+    std::rename(names_.sitePage.c_str(), names_.fullHtml.c_str());
+    switch (writeFrameset(mainPage())) {
+        case FramesetWrite::Written:
+            break;
+        case FramesetWrite::NotCreated:  // the run ends here
+            if (!reuse_) delete_file(names_.workingCopy.c_str());
+            return kResultFrameset;
+        case FramesetWrite::Short:  // reported; the copies are still made
+            result = kResultFrameset;
+            break;
+    }
+    copySitePage();
+    if (!reuse_) {
+        delete_file(names_.workingCopy.c_str());
+        delete_file(names_.fullHtml.c_str());
+    }
+    return result;
+}
+
+// The page the main frame opens first: page 0, or page 1 without a home page.
+// Empty when the split recorded no page.
+std::string D2hCommand::mainPage() const {
+    if (pages_.empty()) return {};
+    const std::size_t index = noHomePage_ && pages_.size() > 1 ? 1 : 0;
+    return file_name_of(pages_[index]);
+}
+
+D2hCommand::FramesetWrite D2hCommand::writeFrameset(const std::string& page) {
+    const std::string text = frameset_page(names_.baseName, indexWidth_, page);
+    std::FILE* file = std::fopen(names_.sitePage.c_str(), "wb");
+    if (file == nullptr) {
+        print_message(kCannotOpenFile, names_.sitePage.c_str());
+        return FramesetWrite::NotCreated;
+    }
+    const std::size_t written = std::fwrite(text.data(), 1, text.size(), file);
+    const bool closed = std::fclose(file) == 0;
+    if (written != text.size() || !closed) {
+        print_message(kCannotWriteFile, names_.sitePage.c_str());
+        return FramesetWrite::Short;
+    }
+    return FramesetWrite::Written;
+}
+
+void D2hCommand::copySitePage() const {
+    const std::string index = index_copy_path(names_);
+    if (!index.empty()) copy_file(index.c_str(), names_.sitePage.c_str());
+    const std::string htm = htm_copy_path(names_);
+    if (!htm.empty()) copy_file(htm.c_str(), names_.sitePage.c_str());
+}
+
+}  // namespace vane

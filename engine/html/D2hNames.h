@@ -1,0 +1,48 @@
+// The command-line reading and the file names of one d2h run.
+#pragma once
+
+#include <string>
+
+namespace vane {
+
+// The document operand: the first argument, after the options and their
+// values, that does not begin with '-'. The flags e, m, s, v, w, x and z take
+// no value; every other option takes the next argument unless it begins with
+// '-'. Empty when there is none.
+std::string find_d2h_operand(int argc, char* argv[]);
+
+// The leading decimal integer of a text (optional sign, then digits); 0 when
+// the text does not start that way.
+int leading_int(const char* text);
+
+// Whether `path` is absolute (on this platform: starts with '/').
+bool is_absolute_path(const std::string& path);
+
+struct D2hNames {
+    std::string document;         // absolute document path
+    std::string outputDirectory;  // without a trailing separator
+    std::string baseName;         // document file name without its extension
+    std::string workingCopy;      // never the document itself
+    std::string sitePage;         // outputDirectory/baseName.html
+    std::string fullHtml;         // outputDirectory/baseName_full.html
+    // The output directory holds the document (then erasing it is refused).
+    bool outputHoldsDocument = false;
+};
+
+// Derives every name from the operand, the -o value (empty when absent) and
+// the current directory.
+D2hNames derive_d2h_names(const std::string& operand, const std::string& outputOption,
+                          const std::string& currentDirectory);
+
+// The frameset page that holds the index (left) and the pages (right).
+std::string frameset_page(const std::string& baseName, const std::string& indexWidth,
+                          const std::string& mainPage);
+
+// The site page's copies: "index.html" in the output directory unless the
+// site page already is that file (compared without regard to case, as the
+// names are on the platforms the sites are read on), and a ".htm" twin when
+// the site page ends in ".html". Empty strings when no copy is made.
+std::string index_copy_path(const D2hNames& names);
+std::string htm_copy_path(const D2hNames& names);
+
+}  // namespace vane

@@ -1,0 +1,188 @@
+#include "html/D2hWordPhase.h"
+
+#include <exception>
+#include <memory>
+
+#include "frame/FileUtil.h"
+#include "frame/LibraryState.h"
+#include "frame/Messages.h"
+#include "pdf/CDocinfo.h"
+#include "word/Word.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kCannotCopy = 135;
+constexpr int kOpening = 136;
+constexpr int kStartWord = 137;
+constexpr int kCannotStartWord = 138;
+constexpr int kOpenDocument = 142;
+constexpr int kCannotOpenDocument = 143;
+constexpr int kRemoveRevisions = 144;
+constexpr int kPageView = 145;
+constexpr int kInitDocument = 148;
+constexpr int kNoDocumentInfo = 149;
+constexpr int kSavingHtml = 161;
+constexpr int kClosingDocument = 162;
+constexpr int kProcessingError = 164;
+constexpr int kClosingWord = 165;
+
+constexpr int kResultWorkingCopy = -5;
+constexpr int kResultWord = -7;
+constexpr int kResultDocument = -8;
+// Internal: the document information could not be read.
+constexpr int kInfoFailed = 1;
+
+// Owns the word processor for one run: the document is closed without saving
+// and the application quit when the session ends by any path (an exception
+// included) without doing so itself. Errors while cleaning up are ignored.
+class WordSession {
+public:
+    explicit WordSession(std::unique_ptr<word::Application> application)
+        : application_(std::move(application)) {}
+    WordSession(const WordSession&) = delete;
+    WordSession& operator=(const WordSession&) = delete;
+    ~WordSession() {
+        closeDocumentQuietly();
+        if (application_ && !quitDone_) {
+            try {
+                application_->quit();
+            } catch (...) {
+            }
+        }
+    }
+
+    word::Application& application() { return *application_; }
+    std::unique_ptr<word::Document>& document() { return document_; }
+
+    void closeDocument() {
+        std::unique_ptr<word::Document> doc = std::move(document_);
+        if (doc) doc->close(false);
+    }
+    void closeDocumentQuietly() {
+        try {
+            closeDocument();
+        } catch (...) {
+        }
+    }
+    // Quits once; a failure is passed on and not retried.
+    void quit() {
+        quitDone_ = true;
+        application_->quit();
+    }
+    void quitQuietly() {
+        try {
+            quit();
+        } catch (...) {
+        }
+    }
+
+private:
+    std::unique_ptr<word::Application> application_;
+    std::unique_ptr<word::Document> document_;
+    bool quitDone_ = false;
+};
+
+// Opening, revisions, page view, information and the HTML save of an open
+// session; the result code, 0 on success. Throws on word-processor errors.
+int open_and_save(WordSession& session, const D2hNames& names, std::string& title) {
+    word::Application& app = session.application();
+    app.setVisible(state().wordVisible);
+    std::unique_ptr<word::Documents> documents = app.documents();
+    if (!documents) return kResultWord;
+
+    print_verbose(kOpenDocument);
+    word::OpenOptions options;
+    options.confirmConversions = false;
+    options.readOnly = false;
+    options.addToRecentFiles = false;
+    options.visible = true;
+    session.document() = documents->open(names.workingCopy, options);
+    if (!session.document()) {
+        print_message(kCannotOpenDocument);
+        return kResultDocument;
+    }
+    word::Document& doc = *session.document();
+
+    print_verbose(kRemoveRevisions);
+    doc.acceptAllRevisions();
+    try {
+        doc.unprotect("");
+    } catch (const word::WordError&) {
+        // Not protected: nothing to remove.
+    }
+
+    print_verbose(kPageView);
+    std::unique_ptr<word::Window> window = doc.activeWindow();
+    std::unique_ptr<word::Pane> pane = window ? window->activePane() : nullptr;
+    std::unique_ptr<word::View> view = pane ? pane->view() : nullptr;
+    if (!view) throw word::WordError("the document has no view");
+    view->setType(word::kViewPrintLayout);
+
+    print_verbose(kInitDocument);
+    CDocinfo info;
+    if (info.load(app, doc) < 0) return kInfoFailed;
+    title = info.title;
+
+    print_normal(kSavingHtml);
+    doc.saveAs(names.sitePage, word::kFormatFilteredHtml, true);
+    print_verbose(kClosingDocument);
+    session.closeDocument();
+    return 0;
+}
+
+}  // namespace
+
+int D2hWordPhase::run() {
+    // The working copy is never the document itself (see D2hNames).
+    if (!copy_file(names_.workingCopy.c_str(), names_.document.c_str())) {
+        print_message(kCannotCopy);
+        return kResultWorkingCopy;
+    }
+    const int result = convert();
+    delete_file(names_.workingCopy.c_str());
+    return result;
+}
+
+int D2hWordPhase::convert() {
+    print_normal(kOpening);
+    print_verbose(kStartWord);
+    std::unique_ptr<word::Application> application;
+    try {
+        application = word::word_backend().createApplication();
+    } catch (const std::exception&) {
+        application.reset();
+    }
+    if (!application) {
+        print_message(kCannotStartWord);
+        return kResultWord;
+    }
+
+    WordSession session(std::move(application));
+    int result = 0;
+    try {
+        result = open_and_save(session, names_, title_);
+    } catch (...) {
+        print_message(kProcessingError);
+        result = kResultDocument;
+    }
+    if (result == kInfoFailed) {
+        session.closeDocumentQuietly();
+        session.quitQuietly();
+        print_message(kNoDocumentInfo);
+        return kResultDocument;
+    }
+    // A failed step may leave the document open: close it before quitting.
+    session.closeDocumentQuietly();
+
+    print_verbose(kClosingWord);
+    try {
+        session.quit();
+    } catch (...) {
+        result = kResultWord;
+    }
+    return result;
+}
+
+}  // namespace vane

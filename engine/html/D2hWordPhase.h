@@ -1,0 +1,34 @@
+// The word-processor part of a d2h run: copy the document to the working copy,
+// open it in the word processor, read its information and save it as filtered
+// HTML under the site page path, then quit. Whatever happens, the document is
+// closed, the word processor quit and the working copy deleted before run()
+// returns.
+#pragma once
+
+#include <string>
+
+#include "html/D2hNames.h"
+
+namespace vane {
+
+class D2hWordPhase {
+public:
+    explicit D2hWordPhase(const D2hNames& names) : names_(names) {}
+    virtual ~D2hWordPhase() = default;
+
+    // 0 when the site page was saved; else the command's result code:
+    // -5 working copy, -7 word processor (start or quit), -8 document.
+    // Prints the messages of each step.
+    int run();
+
+    // The document's title, read with its information (empty when none).
+    const std::string& title() const { return title_; }
+
+private:
+    int convert();
+
+    const D2hNames& names_;
+    std::string title_;
+};
+
+}  // namespace vane
