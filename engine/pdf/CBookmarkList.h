@@ -1,0 +1,77 @@
+// The PDF outline of one document: collected from the headings while the
+// document is open in the word processor (or, when no heading qualifies, from
+// its table of contents), nested, and written as outline marks into the mark
+// file that the PDF producer reads before the printed document.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pdf/CBookmark.h"
+
+namespace vane::word {
+class Application;
+class Document;
+class Range;
+class Selection;
+}  // namespace vane::word
+
+namespace vane {
+
+class CDocinfo;
+
+class CBookmarkList {
+public:
+    // `docinfo` (loaded before extraction) gives page starts, heights and
+    // orientations; it is not owned and must outlive the list.
+    explicit CBookmarkList(CDocinfo* docinfo);
+    CBookmarkList(const CBookmarkList&) = delete;
+    CBookmarkList& operator=(const CBookmarkList&) = delete;
+    virtual ~CBookmarkList();
+
+    // Deletes every entry; maxLevel back to 6.
+    void reset();
+    // Walks the headings (built-in Heading 1..maxLevel) and appends one entry
+    // each; falls back to the table of contents when none qualifies, then
+    // nests the entries. Always true; word-processor failures throw word::WordError.
+    bool extractFromHeadings(word::Document& document, word::Application& application);
+    // Appends one entry per page reference of the first table of contents and
+    // resolves each through its bookmark. Entries whose bookmark is gone or
+    // whose style has no outline level stay with an empty value.
+    void extractFromToc(word::Application& application, word::Document& document);
+    // Computes depth and count of the entries that will be written.
+    void adjustLevels();
+    // Appends one outline mark per entry with a title to the file at `path`.
+    // False when the file cannot be opened; an empty list leaves it untouched.
+    bool writeOutline(const std::string& path) const;
+
+    std::size_t size() const { return entries.size(); }
+    // Entries that writeOutline writes (those with a title on a page of the document).
+    std::size_t writableCount() const;
+
+    CDocinfo* docinfo;
+    std::vector<std::unique_ptr<CBookmark>> entries;
+    std::int32_t maxLevel = 6;
+
+private:
+    // One heading of the walk; `range` is where the go-to landed.
+    void readHeading(word::Selection& selection, word::Range& range, std::int32_t& page,
+                     std::int32_t& lastStart, std::int32_t& topLevel);
+    // Moves the page cursor forward to the page holding `start`.
+    void advancePage(std::int32_t& page, std::int32_t start) const;
+    // Destination of the selection's start on `page`.
+    std::int32_t destinationOf(word::Selection& selection, std::int32_t page) const;
+    // The rules shared by both paths: the first level seen is the top level,
+    // nothing above it and nothing deeper than maxLevel is kept.
+    bool keepLevel(std::int32_t level, std::int32_t& topLevel) const;
+    bool isWritable(const CBookmark& entry) const;
+    // Style name -> outline level (1..9) of every style of the document.
+    static std::map<std::string, std::int32_t> styleLevels(word::Document& document);
+    // Appends an unresolved entry for each "_Toc" page reference of the first table of contents.
+    void collectTocReferences(word::Document& document);
+};
+
+}  // namespace vane

@@ -1,0 +1,389 @@
+#include "pdf/CLinkList.h"
+
+#include <cstdio>
+#include <exception>
+#include <stdexcept>
+
+#include "frame/File.h"
+#include "frame/Messages.h"
+#include "frame/TextUtil.h"
+#include "pdf/CDocinfo.h"
+#include "pdf/CRegionList.h"
+#include "pdf/Destination.h"
+#include "pdf/LinkText.h"
+#include "word/Word.h"
+
+namespace vane {
+
+namespace {
+
+// Word's names of table-of-contents bookmarks begin so (compared in upper case).
+bool is_toc_bookmark(std::string name) {
+    to_upper(name);
+    return name.rfind("_TOC", 0) == 0;
+}
+
+// The bookmark a reference field names: everything after the first "REF ",
+// cut before " \h" / " \H". Empty when the code holds no "REF ".
+std::string referenced_bookmark(const std::string& code) {
+    const auto at = code.find("REF ");
+    if (at == std::string::npos) return {};
+    std::string name = code.substr(at + 4);
+    for (const char* fieldSwitch : {" \\h", " \\H"}) {
+        const auto cut = name.find(fieldSwitch);
+        if (cut != std::string::npos) name.erase(cut);
+    }
+    return name;
+}
+
+bool is_landscape_page(const CDocinfo& docinfo, std::int32_t page) {
+    if (page < 1 || static_cast<size_t>(page) > docinfo.pageOrientations.size()) {
+        throw std::invalid_argument("page " + std::to_string(page) + " is not in the document");
+    }
+    return docinfo.pageOrientations[static_cast<size_t>(page - 1)] == 1;
+}
+
+int message_of(LinkType type) {
+    switch (type) {
+        case LinkType::Toc:
+            return 201;
+        case LinkType::Internal:
+            return 205;
+        case LinkType::Url:
+            return 206;
+    }
+    return 206;
+}
+
+}  // namespace
+
+CLinkList::~CLinkList() {
+    clear();
+}
+
+void CLinkList::clear() {
+    links.clear();
+}
+
+void CLinkList::add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest) {
+    auto link = std::make_unique<CLink>(page, type, region);
+    link->dest = dest;
+    links.push_back(std::move(link));
+    const CLink& l = *links.back();
+    print_verbose(message_of(type), static_cast<int>(links.size()), l.page, l.top, l.left, l.dest.c_str());
+}
+
+void CLinkList::addTocLinks(const CRegionList& regions, const std::string& dest) {
+    for (const auto& region : regions.regions) {
+        if (region->page != -1) add(region->page, LinkType::Toc, *region, dest);
+    }
+}
+
+bool CLinkList::extractTocLinks(word::Application& application, word::Document& document) {
+    print_verbose(200);
+    bool tocStarted = false;
+    bool tocHyperlinks = false;
+    std::int32_t pageHint = 1;
+    float lineHeight = -1.0f;
+
+    const auto selection = application.selection();
+    const auto fields = document.fields();
+    const int count = fields->count();
+    std::unique_ptr<word::Field> field = count > 0 ? fields->item(1) : nullptr;
+    for (int i = 1; field != nullptr; ++i) {
+        const int type = field->type();
+        if (type == word::kFieldToc) {
+            tocStarted = true;
+            tocHyperlinks = false;
+            if (auto next = field->next()) {
+                if (next->type() == word::kFieldHyperlink) tocHyperlinks = true;
+                if (auto after = next->next()) {
+                    if (after->type() == word::kFieldHyperlink) tocHyperlinks = true;
+                }
+            }
+        } else if (type == word::kFieldRef || type == word::kFieldPageRef || type == word::kFieldNoteRef) {
+            const std::string name = referenced_bookmark(field->code()->text());
+            if (is_toc_bookmark(name)) {
+                // Stretch the selection from the page number to the clickable line.
+                field->select();
+                if (tocHyperlinks && tocStarted) {
+                    selection->moveEnd(word::kUnitParagraph, 1);
+                    selection->moveEnd(word::kUnitCharacter, -1);
+                    tocStarted = false;
+                } else if (tocHyperlinks) {
+                    selection->collapse(word::kCollapseEnd);
+                    selection->homeKey(word::kUnitLine, word::kExtend);
+                } else if (tocStarted) {
+                    selection->move(word::kUnitParagraph, -1);
+                    selection->move(word::kUnitCharacter, 1);
+                    selection->moveEnd(word::kUnitParagraph, 1);
+                    selection->moveEnd(word::kUnitCharacter, -1);
+                    tocStarted = false;
+                } else {
+                    selection->moveStart(word::kUnitParagraph, -1);
+                }
+                // The first entry's font size becomes every entry's line height.
+                if (lineHeight == -1.0f) lineHeight = 0;
+                CRegionList regions;
+                regions.measureTocLine(*selection, docinfo, pageHint, &lineHeight);
+                addTocLinks(regions, name);
+            }
+        }
+        if (i >= count) break;
+        field = field->next();
+    }
+    if (links.empty()) print_verbose(202);
+    return true;
+}
+
+std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement) const {
+    std::vector<std::int32_t> pages;
+    std::int32_t first = 1;
+    std::int32_t step = 1;
+    if (placement == Placement::FirstPage) {
+        return {1};
+    } else if (placement == Placement::EvenPages) {
+        first = 2;
+        step = 2;
+    } else {
+        step = docinfo.oddAndEvenPages != 0 ? 2 : 1;
+        if (docinfo.differentFirstPage != 0) first = docinfo.oddAndEvenPages != 0 ? 3 : 2;
+    }
+    for (std::int32_t page = first; page <= docinfo.pageCount; page += step) pages.push_back(page);
+    return pages;
+}
+
+void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
+                              std::int32_t& pageHint, Placement placement) {
+    std::string address;
+    try {
+        address = hyperlink.address();
+    } catch (const std::exception&) {
+    }
+    if (!bodyPass) address = ascii_lower(address);
+    std::string target;
+    if (address.empty()) {
+        try {
+            target = hyperlink.subAddress();
+        } catch (const std::exception&) {
+        }
+        if (is_toc_bookmark(target)) target.clear();  // left to the table-of-contents pass
+    }
+    int kind = -1;
+    try {
+        kind = hyperlink.type();
+    } catch (const std::exception&) {
+    }
+    if (kind != word::kHyperlinkRange && kind != word::kHyperlinkShape) return;
+    if (!target.empty() || (!address.empty() && is_known_url(address))) {
+        CRegionList regions;
+        const auto measure = [&] {
+            if (kind == word::kHyperlinkRange) {
+                hyperlink.range()->select();
+                regions.measureSelection(selection, docinfo, pageHint, nullptr);
+            } else {
+                const auto shape = hyperlink.shape();
+                shape->select();
+                regions.measureShape(docinfo, *shape, selection, pageHint);
+            }
+        };
+        if (bodyPass) {
+            try {
+                measure();
+            } catch (const std::exception&) {
+                regions.clear();
+            }
+        } else {
+            measure();
+        }
+        const LinkType type = target.empty() ? LinkType::Url : LinkType::Internal;
+        const std::string& dest = target.empty() ? address : target;
+        for (const auto& region : regions.regions) {
+            if (region->page == -1) continue;
+            if (placement == Placement::Measured) {
+                add(region->page, type, *region, dest);
+            } else if (placement == Placement::Footnote) {
+                hyperlink.range()->select();
+                const auto page =
+                    static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
+                if (page != -1) add(page, type, *region, dest);
+            } else {
+                for (std::int32_t page : replicatedPages(placement)) add(page, type, *region, dest);
+            }
+        }
+    }
+}
+
+void CLinkList::bodyPass(word::Document& document, word::Selection& selection) {
+    print_verbose(204);
+    std::int32_t pageHint = 1;
+    const auto hyperlinks = document.hyperlinks();
+    const int count = hyperlinks->count();
+    for (int i = 1; i <= count; ++i) {
+        readHyperlink(*hyperlinks->item(i), selection, true, pageHint, Placement::Measured);
+    }
+}
+
+void CLinkList::shapePass(word::Document& document, word::Selection& selection) {
+    print_verbose(207);
+    std::int32_t pageHint = 1;
+    const auto shapes = document.shapes();
+    const int count = shapes->count();
+    for (int i = 1; i <= count; ++i) {
+        const auto shape = shapes->item(i);
+        if (shape->type() != word::kShapeTextBox) continue;
+        const auto hyperlinks = shape->textFrame()->textRange()->hyperlinks();
+        const int links = hyperlinks->count();
+        for (int j = 1; j <= links; ++j) {
+            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Measured);
+        }
+    }
+}
+
+void CLinkList::footnotePass(word::Document& document, word::Selection& selection) {
+    print_verbose(208);
+    std::int32_t pageHint = 1;
+    const auto footnotes = document.footnotes();
+    const int count = footnotes->count();
+    for (int i = 1; i <= count; ++i) {
+        const auto hyperlinks = footnotes->item(i)->range()->hyperlinks();
+        const int links = hyperlinks->count();
+        for (int j = 1; j <= links; ++j) {
+            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Footnote);
+        }
+    }
+}
+
+void CLinkList::headerFooterPass(word::Document& document, word::Selection& selection) {
+    print_verbose(209);
+    std::int32_t pageHint = 1;
+    const auto view = document.activeWindow()->activePane()->view();
+    view->setType(word::kViewPrintLayout);
+    view->setSeekView(word::kSeekPrimaryHeader);
+
+    struct Visit {
+        bool header;
+        int index;
+        Placement placement;
+        int message;
+    };
+    const Visit visits[] = {
+        {true, word::kHeaderFooterFirstPage, Placement::FirstPage, 210},
+        {true, word::kHeaderFooterEvenPages, Placement::EvenPages, 211},
+        {true, word::kHeaderFooterPrimary, Placement::Primary, 212},
+        {false, word::kHeaderFooterFirstPage, Placement::FirstPage, 213},
+        {false, word::kHeaderFooterEvenPages, Placement::EvenPages, 214},
+        {false, word::kHeaderFooterPrimary, Placement::Primary, 215},
+    };
+    const auto sections = document.sections();
+    const int count = sections->count();
+    for (int s = 1; s <= count; ++s) {
+        const auto section = sections->item(s);
+        for (const Visit& visit : visits) {
+            if (visit.placement == Placement::FirstPage && docinfo.differentFirstPage == 0) continue;
+            if (visit.placement == Placement::EvenPages && docinfo.oddAndEvenPages == 0) continue;
+            print_verbose(visit.message);
+            const auto collection = visit.header ? section->headers() : section->footers();
+            const auto hyperlinks = collection->item(visit.index)->range()->hyperlinks();
+            const int links = hyperlinks->count();
+            for (int j = 1; j <= links; ++j) {
+                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement);
+            }
+        }
+    }
+    view->setSeekView(word::kSeekMainDocument);
+}
+
+bool CLinkList::extractOtherLinks(word::Document& document, word::Application& application) {
+    print_verbose(203);
+    const auto selection = application.selection();
+    bodyPass(document, *selection);
+    // Each of the other parts stops at its first failure; what it found stays.
+    try {
+        shapePass(document, *selection);
+    } catch (const std::exception&) {
+    }
+    try {
+        footnotePass(document, *selection);
+    } catch (const std::exception&) {
+    }
+    try {
+        headerFooterPass(document, *selection);
+    } catch (const std::exception&) {
+    }
+    return true;
+}
+
+bool CLinkList::resolveDestinations(word::Application& application) {
+    print_verbose(216);
+    std::int32_t pageHint = 1;
+    const auto selection = application.selection();
+    for (size_t i = 0; i < links.size(); ++i) {
+        CLink& link = *links[i];
+        if ((link.type != LinkType::Toc && link.type != LinkType::Internal) || link.dest.empty()) continue;
+        std::unique_ptr<word::Range> target;
+        try {
+            target = selection->goToBookmark(link.dest);
+        } catch (const std::exception&) {
+        }
+        if (target == nullptr) continue;
+        const int start = target->start();
+        const float v = selection_vertical_position(*selection);
+        // The page hint still names the previous destination's page.
+        link.destY = destination_y(v, docinfo.pageHeight(pageHint));
+        const std::int32_t index = docinfo.pageIndexOf(pageHint - 1, start);
+        if (index >= 0) {
+            link.destPage = index + 1;
+            pageHint = link.destPage;
+        }
+        print_verbose(217, static_cast<int>(i + 1), link.destPage, link.destY);
+    }
+    return true;
+}
+
+bool CLinkList::writeAnnotations(const std::string& markFile) const {
+    if (links.empty()) return true;
+    File file = File::open(markFile.c_str(), "ab");
+    if (!file.isOpen()) return false;
+    for (const auto& l : links) {
+        const CLink& link = *l;
+        if (link.type != LinkType::Toc && link.type != LinkType::Internal && link.type != LinkType::Url) {
+            continue;
+        }
+        if (link.page <= 0) continue;
+        const bool internal = link.type != LinkType::Url;
+        if (internal && link.destPage <= 0) continue;
+
+        char rect[96];
+        if (is_landscape_page(docinfo, link.page)) {
+            std::snprintf(rect, sizeof rect, " /Rect [%d %d %d %d]", link.top, link.right, link.bottom,
+                          link.left);
+        } else {
+            std::snprintf(rect, sizeof rect, " /Rect [%d %d %d %d]", link.left, link.bottom, link.right,
+                          link.top);
+        }
+        std::string line = "[";
+        line += rect;
+        if (internal) {
+            line += " /Border [0 0 0]";
+            line += " /SrcPg " + std::to_string(link.page);
+            line += " /Page " + std::to_string(link.destPage);
+            line += " /Subtype /Link";
+            line += destination_view(is_landscape_page(docinfo, link.destPage), link.destY);
+        } else {
+            line += " /Action /Launch";
+            line += " /Border [0 0 0]";
+            line += " /SrcPg " + std::to_string(link.page);
+            line += " /URI (" + postscript_string(link.dest) + ")";
+            line += " /Subtype /Link";
+        }
+        line += " /ANN pdfmark\r\n";
+        if (std::fwrite(line.data(), 1, line.size(), file.get()) != line.size()) {
+            throw std::runtime_error("cannot write the link marks to " + markFile);
+        }
+    }
+    if (!file.close()) throw std::runtime_error("cannot write the link marks to " + markFile);
+    return true;
+}
+
+}  // namespace vane

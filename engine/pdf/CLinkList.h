@@ -1,0 +1,64 @@
+// The links of one conversion: table-of-contents entries, internal and web
+// hyperlinks of the body, text boxes, footnotes, headers and footers; their
+// destinations; and their link annotation marks.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "pdf/CLink.h"
+
+namespace vane::word {
+class Application;
+class Document;
+class Hyperlink;
+class Selection;
+}  // namespace vane::word
+
+namespace vane {
+
+class CDocinfo;
+class CRegionList;
+
+class CLinkList {
+public:
+    explicit CLinkList(const CDocinfo& docinfo) : docinfo(docinfo) {}
+    CLinkList(const CLinkList&) = delete;
+    CLinkList& operator=(const CLinkList&) = delete;
+    virtual ~CLinkList();
+
+    void clear();
+
+    // The entries of the document's tables of contents. Word-processor errors propagate.
+    bool extractTocLinks(word::Application& application, word::Document& document);
+    // Hyperlinks of the body, text boxes, footnotes, headers and footers.
+    // Errors in text boxes, footnotes and headers/footers end that part only.
+    bool extractOtherLinks(word::Document& document, word::Application& application);
+    // Page and view position of every Toc and Internal link's bookmark; links
+    // whose bookmark cannot be reached or placed keep destination page 0.
+    bool resolveDestinations(word::Application& application);
+    // Appends one link annotation mark per writable link to the mark file;
+    // false when it cannot be opened. Throws std::runtime_error when writing fails.
+    bool writeAnnotations(const std::string& markFile) const;
+
+    const CDocinfo& docinfo;
+    std::vector<std::unique_ptr<CLink>> links;
+
+private:
+    // Where the regions of one hyperlink go.
+    enum class Placement { Measured, Footnote, FirstPage, EvenPages, Primary };
+
+    void addTocLinks(const CRegionList& regions, const std::string& dest);
+    void readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
+                       std::int32_t& pageHint, Placement placement);
+    void add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
+    std::vector<std::int32_t> replicatedPages(Placement placement) const;
+    void bodyPass(word::Document& document, word::Selection& selection);
+    void shapePass(word::Document& document, word::Selection& selection);
+    void footnotePass(word::Document& document, word::Selection& selection);
+    void headerFooterPass(word::Document& document, word::Selection& selection);
+};
+
+}  // namespace vane
