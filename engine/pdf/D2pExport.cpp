@@ -1,6 +1,7 @@
-#include "frame/NotBuilt.h"
+#include "frame/CommandWrapper.h"
+#include "pdf/D2pCommand.h"
 #include "vanecore/vanecore.h"
 
-extern "C" VANECORE_API int d2p(int /*argc*/, char* /*argv*/[]) {
-    return vane::not_built_command(VANE_ERR_EXCEPTION);
+extern "C" VANECORE_API int d2p(int argc, char* argv[]) {
+    return vane::run_command([argc, argv] { return vane::D2pCommand().run(argc, argv); });
 }

@@ -1,0 +1,193 @@
+#include "pdf/D2pCommand.h"
+
+#include <cstdio>
+
+#include "discovery/ProducerPaths.h"
+#include "discovery/ToolDiscovery.h"
+#include "frame/Automation.h"
+#include "frame/Banner.h"
+#include "frame/FileUtil.h"
+#include "frame/InstanceLock.h"
+#include "frame/Messages.h"
+#include "frame/Options.h"
+#include "frame/RunFlags.h"
+#include "pdf/D2pWordPhase.h"
+#include "platform/Env.h"
+#include "platform/Spooler.h"
+#include "vanecore/vanecore.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kBadLevel = 128;
+constexpr int kLevelTrace = 129;
+constexpr int kNoFileName = 130;
+constexpr int kDocFile = 131;
+constexpr int kGhostscriptNotFound = 133;
+constexpr int kGhostscriptPath = 134;
+constexpr int kCannotCopy = 135;
+constexpr int kPdfFile = 139;
+constexpr int kJobFile = 140;
+constexpr int kCannotOpenPrinter = 141;
+constexpr int kProcessingError = 164;
+constexpr int kFileNotFound = 226;
+constexpr int kCheckDistiller = 227;
+constexpr int kDistillerNotFound = 228;
+constexpr int kDistillerPath = 229;
+
+constexpr int kResultWorkingCopy = -5;
+constexpr int kResultPrinter = -6;
+constexpr int kResultDocument = -8;
+constexpr int kResultNoProducer = -13;
+
+// Printers tried, in order, when -p is absent.
+constexpr const char* kDefaultPrinters[] = {"Acrobat Distiller", "Adobe PDF"};
+
+std::string valued_option(char letter, int argc, char* argv[]) {
+    return get_option(letter, argc, argv, true) == kOptionPresent ? std::string(option_value())
+                                                                  : std::string();
+}
+
+}  // namespace
+
+D2pProducerSearch::D2pProducerSearch()
+    : ghostscriptFolder(use_ghostscript_folder), ghostscript(find_ghostscript), distiller(find_distiller) {}
+
+int D2pCommand::run(int argc, char* argv[]) {
+    if (!ensure_automation_for_command()) return VANE_ERR_COM;
+    currentDirectory_ = env().currentDirectory();
+    read_run_flags(argc, argv);
+    links_ = get_option('l', argc, argv, false) != kOptionPresent;
+    openOutline_ = get_option('k', argc, argv, false) == kOptionPresent;
+    print_command_banner();
+    if (!take_instance_lock()) return VANE_ERR_INSTANCE;
+
+    if (const int result = readStartOptions(argc, argv); result != VANE_OK) return result;
+    if (const int result = chooseProducer(argc, argv); result != VANE_OK) return result;
+    derivePaths(argc, argv);
+    if (const int result = checkPrinter(argc, argv); result != VANE_OK) return result;
+    return convert();
+}
+
+int D2pCommand::readStartOptions(int argc, char* argv[]) {
+    if (get_option('d', argc, argv, true) == kOptionPresent) maxLevel_ = leading_level(option_value());
+    if (maxLevel_ < 0 || maxLevel_ > 6) {
+        print_message(kBadLevel);
+        return VANE_ERR_ARGUMENTS;
+    }
+    print_verbose(kLevelTrace, maxLevel_);
+
+    operand_ = find_d2p_operand(argc, argv);
+    if (operand_.empty()) {
+        print_message(kNoFileName);
+        return VANE_ERR_ARGUMENTS;
+    }
+    const std::string document = absolute_path(operand_, currentDirectory_);
+    print_verbose(kDocFile, document.c_str());
+    if (!file_exists(document.c_str())) {
+        print_message(kFileNotFound, document.c_str());
+        return VANE_ERR_ARGUMENTS;
+    }
+    return VANE_OK;
+}
+
+int D2pCommand::chooseProducer(int argc, char* argv[]) {
+    const std::string folder = valued_option('c', argc, argv);
+    bool found = !folder.empty() && search.ghostscriptFolder(folder);
+    if (!found) found = search.ghostscript();
+    if (found) {
+        producer_ = PdfProducer::Ghostscript;
+        print_verbose(kGhostscriptPath, producer_paths().ghostscript.c_str());
+        return VANE_OK;
+    }
+    print_message(kGhostscriptNotFound);
+    print_message(kCheckDistiller);
+    if (!search.distiller()) {
+        print_message(kDistillerNotFound);
+        return kResultNoProducer;
+    }
+    producer_ = PdfProducer::Distiller;
+    print_verbose(kDistillerPath, producer_paths().distiller.c_str());
+    return VANE_OK;
+}
+
+void D2pCommand::derivePaths(int argc, char* argv[]) {
+    const std::string job = valued_option('j', argc, argv);
+    const std::string output = valued_option('o', argc, argv);
+    names_ = derive_d2p_names(operand_, output, job, currentDirectory_);
+    print_verbose(kPdfFile, names_.pdf.c_str());
+    if (!names_.job.empty()) print_verbose(kJobFile, names_.job.c_str());
+    delete_file(names_.pdf.c_str());
+    delete_file(names_.markFile.c_str());
+}
+
+int D2pCommand::checkPrinter(int argc, char* argv[]) {
+    Spooler& spooler = env().spooler();
+    if (get_option('p', argc, argv, true) == kOptionPresent) {
+        printer_ = option_value();
+        if (spooler.canOpen(printer_)) return VANE_OK;
+    } else {
+        for (const char* name : kDefaultPrinters) {
+            if (spooler.canOpen(name)) {
+                printer_ = name;
+                return VANE_OK;
+            }
+        }
+    }
+    print_message(kCannotOpenPrinter);
+    return kResultPrinter;
+}
+
+int D2pCommand::convert() {
+    if (!copy_file(names_.workingCopy.c_str(), names_.document.c_str())) {
+        delete_file(names_.workingCopy.c_str());  // a partial copy is ours too
+        print_message(kCannotCopy);
+        return kResultWorkingCopy;
+    }
+    D2pSettings settings;
+    settings.printer = printer_;
+    settings.maxLevel = maxLevel_;
+    settings.links = links_;
+    D2pWordPhase phase(names_, settings);
+    int result = VANE_ERR_EXCEPTION;
+    try {
+        result = phase.run();
+    } catch (...) {
+        // Cleaned up below, then passed on to the wrapper.
+        delete_file(names_.workingCopy.c_str());
+        delete_file(names_.markFile.c_str());
+        delete_file(names_.pdf.c_str());
+        throw;
+    }
+    return produce(result, openOutline_ && phase.outlineEntries() > 0);
+}
+
+int D2pCommand::produce(int result, bool openOutline) {
+    delete_file(names_.workingCopy.c_str());
+    if (result != VANE_OK) {
+        delete_file(names_.markFile.c_str());
+        delete_file(names_.pdf.c_str());
+        return result;
+    }
+    const std::string& printed = names_.pdf;
+    bool joined = false;
+    if (file_exists(names_.markFile.c_str())) {
+        joined = append_file(names_.markFile.c_str(), printed.c_str());
+        delete_file(printed.c_str());
+    } else {
+        joined = std::rename(printed.c_str(), names_.markFile.c_str()) == 0;
+    }
+    if (!joined) {
+        // Without the printed pages the producer would make a PDF of marks alone.
+        print_message(kProcessingError);
+        delete_file(names_.markFile.c_str());
+        delete_file(printed.c_str());
+        return kResultDocument;
+    }
+    result = make_pdf(producer_, names_.markFile, names_.pdf, names_.job, openOutline);
+    delete_file(names_.markFile.c_str());
+    return result;
+}
+
+}  // namespace vane

@@ -1,0 +1,111 @@
+#include "pdf/D2pNames.h"
+
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+namespace vane {
+
+namespace {
+
+constexpr char kSeparator = '/';
+
+bool is_flag_letter(char c) {
+    return c != '\0' && std::strchr("klsvw", c) != nullptr;
+}
+
+// Where the extension of the file name starts (its last '.'), or npos when
+// the file name has none; a '.' in a folder name does not count.
+std::size_t extension_start(const std::string& path) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind(kSeparator);
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return std::string::npos;
+    return dot;
+}
+
+// Two names that reach the same file (or would, once both exist).
+bool same_path(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) return true;
+    std::error_code ea, eb;
+    const auto ca = std::filesystem::weakly_canonical(a, ea);
+    const auto cb = std::filesystem::weakly_canonical(b, eb);
+    return !ea && !eb && ca == cb;
+}
+
+bool exists(const std::string& path) {
+    std::error_code ec;
+    return std::filesystem::symlink_status(path, ec).type() != std::filesystem::file_type::not_found && !ec;
+}
+
+}  // namespace
+
+std::string find_d2p_operand(int argc, char* argv[]) {
+    if (argv == nullptr) return {};
+    int i = 1;
+    while (i < argc && argv[i] != nullptr && argv[i][0] == '-') {
+        if (is_flag_letter(argv[i][1])) {
+            ++i;
+            continue;
+        }
+        if (i == argc - 1) return {};
+        if (argv[i + 1] != nullptr && argv[i + 1][0] != '-') ++i;
+        ++i;
+    }
+    return i < argc && argv[i] != nullptr ? argv[i] : std::string();
+}
+
+int leading_level(const char* text) {
+    if (text == nullptr) return 0;
+    const char* p = text;
+    bool negative = false;
+    if (*p == '+' || *p == '-') negative = *p++ == '-';
+    long long value = 0;
+    while (std::isdigit(static_cast<unsigned char>(*p))) {
+        value = value * 10 + (*p++ - '0');
+        if (value > 1000000000LL) break;  // far beyond any level
+    }
+    return static_cast<int>(negative ? -value : value);
+}
+
+std::string absolute_path(const std::string& path, const std::string& currentDirectory) {
+    if (path.empty() || path.front() == kSeparator) return path;
+    if (!currentDirectory.empty() && currentDirectory.back() == kSeparator) return currentDirectory + path;
+    return currentDirectory + kSeparator + path;
+}
+
+D2pNames derive_d2p_names(const std::string& operand, const std::string& outputOption,
+                          const std::string& jobOption, const std::string& currentDirectory) {
+    D2pNames n;
+    n.document = absolute_path(operand, currentDirectory);
+    n.job = absolute_path(jobOption, currentDirectory);
+
+    const std::size_t dot = extension_start(n.document);
+    if (!outputOption.empty()) {
+        n.pdf = absolute_path(outputOption, currentDirectory);
+    } else {
+        n.pdf = (dot == std::string::npos ? n.document : n.document.substr(0, dot)) + ".pdf";
+    }
+    // The output is deleted first and printed into: never the document.
+    if (same_path(n.pdf, n.document)) n.pdf += ".pdf";
+
+    n.markFile = n.pdf + ".ps_2.ps";
+    for (int k = 3; same_path(n.markFile, n.document); ++k)
+        n.markFile = n.pdf + ".ps_" + std::to_string(k) + ".ps";
+
+    // The working copy is written over and deleted: it must not be a file of
+    // the user's, nor one of the run's other files.
+    const std::string stem = dot == std::string::npos ? n.document : n.document.substr(0, dot);
+    const std::string extension = dot == std::string::npos ? std::string() : n.document.substr(dot);
+    n.workingCopy = stem + "_fv" + extension;
+    for (int k = 2; exists(n.workingCopy) || same_path(n.workingCopy, n.pdf) ||
+                    same_path(n.workingCopy, n.markFile) || same_path(n.workingCopy, n.document);
+         ++k) {
+        n.workingCopy = stem + "_fv" + std::to_string(k) + extension;
+    }
+    return n;
+}
+
+}  // namespace vane

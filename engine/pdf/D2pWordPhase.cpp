@@ -1,0 +1,271 @@
+#include "pdf/D2pWordPhase.h"
+
+#include <cstdio>
+#include <exception>
+#include <optional>
+#include <stdexcept>
+
+#include "frame/FileUtil.h"
+#include "frame/LibraryState.h"
+#include "frame/Messages.h"
+#include "pdf/CBookmarkList.h"
+#include "pdf/CDocinfo.h"
+#include "pdf/CLinkList.h"
+#include "word/Word.h"
+
+namespace vane {
+
+namespace {
+
+constexpr int kOpening = 136;
+constexpr int kStartWord = 137;
+constexpr int kCannotStartWord = 138;
+constexpr int kOpenDocument = 142;
+constexpr int kCannotOpenDocument = 143;
+constexpr int kRemoveRevisions = 144;
+constexpr int kPageView = 145;
+constexpr int kChangePrinter = 146;
+constexpr int kActivate = 147;
+constexpr int kInitDocument = 148;
+constexpr int kNoDocumentInfo = 149;
+constexpr int kInitBookmarks = 152;
+constexpr int kExtractingBookmarks = 153;
+constexpr int kBookmarkTotal = 154;
+constexpr int kInitLinks = 155;
+constexpr int kExtractingLinks = 156;
+constexpr int kLinkTotal = 157;
+constexpr int kAddingBookmarks = 158;
+constexpr int kAddingLinks = 159;
+constexpr int kPrinting = 160;
+constexpr int kClosingDocument = 162;
+constexpr int kWordError = 163;
+constexpr int kProcessingError = 164;
+constexpr int kClosingWord = 165;
+constexpr int kRestorePrinter = 166;
+
+constexpr int kResultWord = -7;
+constexpr int kResultDocument = -8;
+
+}  // namespace
+
+// Owns the word processor of the run. The normal path closes the document,
+// restores the printer and quits itself; on any other path (an exception
+// included) the destructor does what is left, ignoring errors, so that the
+// word processor never outlives the run.
+class D2pWordPhase::Session {
+public:
+    explicit Session(std::unique_ptr<word::Application> application) : app_(std::move(application)) {}
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+    ~Session() {
+        closeDocumentQuietly();
+        if (savedPrinter_) quietly([this] { restorePrinter(); });
+        if (!quitDone_) quietly([this] { quit(); });
+    }
+
+    word::Application& app() { return *app_; }
+    std::unique_ptr<word::Document>& document() { return document_; }
+
+    void savePrinter() { savedPrinter_ = app_->activePrinter(); }
+    // Back to the printer saved at the start; once.
+    void restorePrinter() {
+        if (!savedPrinter_) return;
+        const std::string name = *savedPrinter_;
+        savedPrinter_.reset();
+        app_->setActivePrinter(name);
+    }
+    void closeDocument() {
+        std::unique_ptr<word::Document> doc = std::move(document_);
+        if (!doc) return;
+        doc->activate();
+        doc->close(false);
+    }
+    void closeDocumentQuietly() {
+        quietly([this] { closeDocument(); });
+    }
+    // Quits once; a failure is passed on and not retried.
+    void quit() {
+        quitDone_ = true;
+        app_->quit();
+    }
+
+    template <typename F>
+    static void quietly(F f) {
+        try {
+            f();
+        } catch (...) {
+        }
+    }
+
+private:
+    std::unique_ptr<word::Application> app_;
+    std::unique_ptr<word::Document> document_;
+    std::optional<std::string> savedPrinter_;
+    bool quitDone_ = false;
+};
+
+D2pWordPhase::D2pWordPhase(const D2pNames& names, const D2pSettings& settings)
+    : names_(names), settings_(settings) {}
+
+D2pWordPhase::~D2pWordPhase() {
+    // The lists refer to the document information: they go first.
+    links_.reset();
+    bookmarks_.reset();
+    docinfo_.reset();
+}
+
+std::size_t D2pWordPhase::outlineEntries() const {
+    return bookmarks_ ? bookmarks_->size() : 0;
+}
+
+int D2pWordPhase::run() {
+    print_normal(kOpening);
+    print_verbose(kStartWord);
+    std::unique_ptr<word::Application> application;
+    try {
+        application = word::word_backend().createApplication();
+    } catch (const std::exception&) {
+        application.reset();
+    }
+    if (!application) {
+        print_message(kCannotStartWord);
+        return kResultWord;
+    }
+
+    Session session(std::move(application));
+    int result = 0;
+    Step step = Step::Done;
+    try {
+        step = process(session, result);
+    } catch (const word::WordError& e) {
+        print_message(kWordError, e.what());
+        result = kResultDocument;
+    } catch (...) {
+        print_message(kProcessingError);
+        result = kResultDocument;
+    }
+
+    if (step == Step::InfoFailed) {
+        session.closeDocumentQuietly();
+        Session::quietly([&] { session.restorePrinter(); });
+        Session::quietly([&] { session.quit(); });
+        print_message(kNoDocumentInfo);
+        return kResultDocument;
+    }
+
+    // A failed step may leave the document open: it is closed unsaved, so
+    // that the word processor lets go of the working copy.
+    session.closeDocumentQuietly();
+    try {
+        print_verbose(kRestorePrinter);
+        session.restorePrinter();
+        print_verbose(kClosingWord);
+        session.quit();
+    } catch (...) {
+        Session::quietly([&] { session.quit(); });
+        print_message(kCannotStartWord);
+        result = kResultWord;
+    }
+    return result;
+}
+
+D2pWordPhase::Step D2pWordPhase::process(Session& session, int& result) {
+    word::Application& app = session.app();
+    app.setVisible(state().wordVisible);
+    session.savePrinter();
+
+    docinfo_ = std::make_unique<CDocinfo>();
+    bookmarks_ = std::make_unique<CBookmarkList>(docinfo_.get());
+    links_ = std::make_unique<CLinkList>(*docinfo_);
+
+    std::unique_ptr<word::Documents> documents = app.documents();
+    if (!documents) {
+        print_message(kCannotStartWord);
+        result = kResultWord;
+        return Step::Done;
+    }
+
+    print_verbose(kOpenDocument);
+    word::OpenOptions options;
+    options.confirmConversions = false;
+    options.readOnly = false;
+    options.addToRecentFiles = false;
+    options.revert = false;
+    options.visible = true;
+    session.document() = documents->open(names_.workingCopy, options);
+    if (!session.document()) {
+        print_message(kCannotOpenDocument);
+        result = kResultDocument;
+        return Step::Done;
+    }
+    word::Document& doc = *session.document();
+
+    print_verbose(kRemoveRevisions);
+    doc.acceptAllRevisions();
+    Session::quietly([&] { doc.unprotect(""); });
+
+    print_verbose(kChangePrinter);
+    app.setActivePrinter(settings_.printer);
+
+    print_verbose(kActivate);
+    doc.activate();
+
+    print_verbose(kPageView);
+    std::unique_ptr<word::Window> window = doc.activeWindow();
+    std::unique_ptr<word::Pane> pane = window ? window->activePane() : nullptr;
+    std::unique_ptr<word::View> view = pane ? pane->view() : nullptr;
+    if (!view) throw word::WordError("the document has no view");
+    view->setType(word::kViewPrintLayout);
+
+    print_verbose(kInitDocument);
+    if (docinfo_->load(app, doc) == -1) return Step::InfoFailed;
+
+    print_verbose(kInitBookmarks);
+    bookmarks_->reset();
+    bookmarks_->maxLevel = settings_.maxLevel;
+    if (settings_.maxLevel != 0) {
+        print_normal(kExtractingBookmarks);
+        bookmarks_->extractFromHeadings(doc, app);
+        print_verbose(kBookmarkTotal, static_cast<int>(bookmarks_->size()));
+    }
+
+    print_verbose(kInitLinks);
+    links_->clear();
+    if (settings_.links) {
+        print_normal(kExtractingLinks);
+        links_->extractTocLinks(app, doc);
+        links_->extractOtherLinks(doc, app);
+        links_->resolveDestinations(app);
+        print_verbose(kLinkTotal, static_cast<int>(links_->links.size()));
+    }
+
+    writeMarks();
+
+    print_normal(kPrinting);
+    word::PrintOptions print;
+    print.outputFileName = names_.pdf;
+    print.background = false;
+    print.append = false;
+    print.printToFile = true;
+    doc.printOut(print);
+    // A print that wrote nothing would end as a PDF of marks alone.
+    if (!file_exists(names_.pdf.c_str())) throw std::runtime_error("the printed file was not written");
+
+    print_verbose(kClosingDocument);
+    session.closeDocument();
+    return Step::Done;
+}
+
+void D2pWordPhase::writeMarks() {
+    if (std::FILE* file = std::fopen(names_.markFile.c_str(), "wb")) std::fclose(file);
+    if (bookmarks_->size() > 0) {
+        print_normal(kAddingBookmarks);
+        bookmarks_->writeOutline(names_.markFile);
+    }
+    if (!links_->links.empty()) {
+        print_normal(kAddingLinks);
+        links_->writeAnnotations(names_.markFile);
+    }
+}
+
+}  // namespace vane

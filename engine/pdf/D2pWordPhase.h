@@ -1,0 +1,55 @@
+// The word-processor part of a d2p run: open the working copy, switch the
+// active printer to the PostScript printer, read the document information,
+// collect the outline and the links, write their marks into the mark file,
+// print the document into the printed PostScript file, then restore the
+// printer and quit. Whatever happens, the word processor is quit before
+// run() returns; the working copy is left to the caller.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "pdf/D2pNames.h"
+
+namespace vane {
+
+class CBookmarkList;
+class CDocinfo;
+class CLinkList;
+
+struct D2pSettings {
+    std::string printer;  // PostScript printer the document is printed through
+    int maxLevel = 6;     // -d; 0: no outline
+    bool links = true;    // not -l
+};
+
+class D2pWordPhase {
+public:
+    D2pWordPhase(const D2pNames& names, const D2pSettings& settings);
+    D2pWordPhase(const D2pWordPhase&) = delete;
+    D2pWordPhase& operator=(const D2pWordPhase&) = delete;
+    virtual ~D2pWordPhase();
+
+    // 0 when the marks are written and the document printed; else the
+    // command's result: -7 (start, document collection, restore and quit) or
+    // -8 (open, information, processing). Prints the messages of each step.
+    int run();
+
+    // Outline entries collected (0 before run() and with -d 0).
+    std::size_t outlineEntries() const;
+
+private:
+    class Session;
+    enum class Step { Done, InfoFailed };
+    Step process(Session& session, int& result);
+    void writeMarks();
+
+    const D2pNames& names_;
+    D2pSettings settings_;
+    std::unique_ptr<CDocinfo> docinfo_;
+    std::unique_ptr<CBookmarkList> bookmarks_;
+    std::unique_ptr<CLinkList> links_;
+};
+
+}  // namespace vane

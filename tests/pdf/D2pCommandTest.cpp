@@ -1,0 +1,286 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "D2pFixture.h"
+#include "discovery/ProducerPaths.h"
+#include "frame/CommandWrapper.h"
+#include "pdf/D2pCommand.h"
+
+namespace vane {
+namespace {
+
+using test::read_file;
+using test::write_text;
+
+std::string golden(const std::string& name) {
+    const char* source = std::getenv("VANE_SOURCE_DIR");
+    return source == nullptr ? std::string() : std::string(source) + "/tests/data/pdf/" + name;
+}
+
+bool contains(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+class D2pCommandTest : public test::D2pFixture {};
+
+TEST_F(D2pCommandTest, PublishesOutlineThenLinksThenThePrintedPages) {
+    ASSERT_EQ(run(), 0);
+    EXPECT_TRUE(host.printed(124));
+
+    ASSERT_EQ(env.starts.size(), 1u);
+    const std::string file = golden("d2p_manual_marks.ps");
+    if (std::getenv("VANE_UPDATE_GOLDEN") != nullptr) write_text(file, markFileRead());
+    const std::string expected = read_file(file);
+    ASSERT_FALSE(expected.empty());
+    EXPECT_EQ(markFileRead(), expected);
+
+    // The producer runs in its own folder: every path it gets is absolute.
+    EXPECT_EQ(env.starts[0].workingDirectory, tmp.file("gs/bin/"));
+    EXPECT_EQ(commandLine(), "\"" + tmp.file("gs/bin/gs") +
+                                 "\" -dBATCH -dSAFER -DNOPAUSE -q -sDEVICE=pdfwrite -dPDFSETTINGS=/printer "
+                                 "\"-sOutputFile=" +
+                                 docs("manual.pdf") + "\" -f \"" + docs("manual.pdf.ps_2.ps") + "\"");
+
+    // The working copy was opened and printed through the PostScript printer,
+    // the previous printer came back and the word processor was quit.
+    EXPECT_TRUE(word.called("Documents.Open " + docs("manual_fv.docx")));
+    EXPECT_FALSE(word.called("Documents.Open " + document));
+    EXPECT_TRUE(word.called("Document.PrintOut " + docs("manual.pdf")));
+    EXPECT_EQ(word.printedWith, "Folivane");
+    EXPECT_EQ(word.activePrinter, "Default Printer");
+    EXPECT_EQ(word.viewType, 3);
+    EXPECT_TRUE(word.called("Document.Close nosave"));
+    EXPECT_TRUE(word.called("Application.Quit"));
+    EXPECT_FALSE(word.visible);
+
+    // Only the document and the PDF the producer wrote remain.
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pCommandTest, PdfWrittenByTheProducerIsKept) {
+    env.pdfFile = docs("manual.pdf");
+    ASSERT_EQ(run(), 0);
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
+    EXPECT_EQ(read_file(docs("manual.pdf")), env.pdfBytes);
+}
+
+struct OptionCase {
+    const char* name;
+    std::vector<std::string> extra;
+    bool outline;
+    bool links;
+    bool openOutline;
+};
+
+TEST_F(D2pCommandTest, OutlineLinksAndOpenOutlineFollowTheOptions) {
+    const OptionCase cases[] = {
+        {"defaults", {}, true, true, false},
+        {"-k opens the outline", {"-k"}, true, true, true},
+        {"-l drops the links", {"-l"}, true, false, false},
+        {"-d 0 drops the outline, -k then has no effect", {"-d", "0", "-k"}, false, true, false},
+        {"-d without digits reads as 0", {"-d", "none"}, false, true, false},
+        {"-d 0 -l: the printed pages alone", {"-d", "0", "-l"}, false, false, false},
+        {"-d 1 -k", {"-d", "1", "-k"}, true, true, true},
+    };
+    for (const OptionCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        env.starts.clear();
+        word.clearCalls();
+        ASSERT_EQ(run(c.extra), 0);
+        const std::string marks = markFileRead();
+        EXPECT_EQ(contains(marks, "/OUT pdfmark"), c.outline);
+        EXPECT_EQ(contains(marks, "/ANN pdfmark"), c.links);
+        EXPECT_EQ(contains(commandLine(), "/PageMode /UseOutlines"), c.openOutline);
+        EXPECT_EQ(host.printed(153), c.outline);  // extracting bookmarks
+        EXPECT_EQ(host.printed(156), c.links);    // extracting links
+        EXPECT_EQ(word.called("Document.Hyperlinks"), c.links);
+        // The printed pages always close the mark file.
+        EXPECT_EQ(marks.substr(marks.size() - test::kPrintedPostScript.size()), test::kPrintedPostScript);
+        EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+    }
+}
+
+TEST_F(D2pCommandTest, DeepestLevelLimitsTheOutline) {
+    ASSERT_EQ(run({"-d", "1"}), 0);
+    const std::string marks = markFileRead();
+    EXPECT_EQ(marks.find("/OUT pdfmark"), marks.rfind("/OUT pdfmark"));  // Introduction only
+}
+
+TEST_F(D2pCommandTest, LevelOutOfRangeStopsBeforeTheWordProcessor) {
+    for (const char* level : {"7", "10", "61"}) {
+        SCOPED_TRACE(level);
+        EXPECT_EQ(run({"-d", level}), -4) << host.output();
+        EXPECT_TRUE(host.printed(128));
+        EXPECT_TRUE(host.printed(125));
+    }
+    EXPECT_EQ(word.applicationsCreated, 0);
+    EXPECT_TRUE(env.starts.empty());
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pCommandTest, MissingDocument) {
+    EXPECT_EQ(runRaw({"-p", "Folivane"}), -4);
+    EXPECT_TRUE(host.printed(130));
+    EXPECT_EQ(runRaw({"-p", "Folivane", "-o"}), -4);
+    EXPECT_TRUE(host.printed(130));
+    EXPECT_EQ(runRaw({"-p", "Folivane", docs("missing.docx")}), -4);
+    EXPECT_TRUE(printed("File not found: " + docs("missing.docx")));
+    EXPECT_EQ(word.applicationsCreated, 0);
+}
+
+TEST_F(D2pCommandTest, RelativePathsAndDocumentWithoutExtension) {
+    write_text(docs("notes"), test::kD2pDocumentBytes);
+    env.cwd = tmp.file("docs");
+    env.markFile = tmp.file("out/notes.pdf.ps_2.ps");
+    std::filesystem::create_directories(tmp.file("out"));
+    ASSERT_EQ(runRaw({"-p", "Folivane", "-c", "../gs", "-o", "../out/notes.pdf", "notes"}), 0)
+        << host.output();
+    EXPECT_TRUE(word.called("Documents.Open " + docs("notes_fv")));
+    EXPECT_TRUE(contains(commandLine(), "\"-sOutputFile=" + tmp.file("docs/../out/notes.pdf") + "\""));
+    EXPECT_TRUE(contains(commandLine(), "-f \"" + tmp.file("docs/../out/notes.pdf.ps_2.ps") + "\""));
+    EXPECT_EQ(env.starts[0].workingDirectory, tmp.file("docs/../gs/bin/"));
+    EXPECT_FALSE(markFileRead().empty());
+    EXPECT_EQ(read_file(docs("notes")), test::kD2pDocumentBytes);
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "notes"}));
+}
+
+TEST_F(D2pCommandTest, UsersFileAtTheWorkingCopyNameIsLeftAlone) {
+    write_text(docs("manual_fv.docx"), "mine");
+    ASSERT_EQ(run(), 0);
+    EXPECT_TRUE(word.called("Documents.Open " + docs("manual_fv2.docx")));
+    EXPECT_EQ(read_file(docs("manual_fv.docx")), "mine");
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual_fv.docx"}));
+}
+
+TEST_F(D2pCommandTest, OutputNamedLikeTheDocumentGoesBesideIt) {
+    ASSERT_EQ(run({"-o", document}), 0);
+    EXPECT_TRUE(word.called("Document.PrintOut " + document + ".pdf"));
+    EXPECT_TRUE(contains(commandLine(), "\"-sOutputFile=" + document + ".pdf\""));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pCommandTest, JobFileAndVerboseReport) {
+    ASSERT_EQ(run({"-v", "-j", "job.txt", "-o", "out.pdf"}), 0);
+    EXPECT_TRUE(contains(commandLine(), "\"@" + tmp.file("job.txt") + "\""));
+    for (const std::string& line : std::vector<std::string>{
+             "Heading level: 6", "Doc file: " + document, "Ghostscript path: " + tmp.file("gs/bin/gs"),
+             "Pdf file: " + tmp.file("out.pdf"), "Job file: " + tmp.file("job.txt"), "Change current printer",
+             "Total number of bookmarks: 2", "Total number of links: 1", "Restoring previous active printer",
+             "Closing MS WinWord"}) {
+        SCOPED_TRACE(line);
+        EXPECT_TRUE(printed(line));
+    }
+}
+
+TEST_F(D2pCommandTest, SilentRunPrintsOnlyTheClosingMessage) {
+    ASSERT_EQ(run({"-s"}), 0);
+    EXPECT_EQ(host.output(), test::TestHost::text(124));
+}
+
+TEST_F(D2pCommandTest, GhostscriptFailureLeavesWhatItWrote) {
+    env.exitCode = 1;
+    env.pdfFile = docs("manual.pdf");
+    EXPECT_EQ(run(), -13);
+    EXPECT_TRUE(host.printed(169));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
+}
+
+// --- printers ---
+
+TEST_F(D2pCommandTest, NamedPrinterMustOpen) {
+    EXPECT_EQ(runRaw({"-p", "Nowhere", "-c", tmp.file("gs"), document}), -6);
+    EXPECT_TRUE(host.printed(141));
+    EXPECT_EQ(env.printers.lookups, (std::vector<std::string>{"Nowhere"}));
+    EXPECT_EQ(word.applicationsCreated, 0);
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pCommandTest, DefaultPrintersTriedInOrder) {
+    env.printers.names = {"Adobe PDF"};
+    ASSERT_EQ(runRaw({"-c", tmp.file("gs"), document}), 0);
+    EXPECT_EQ(env.printers.lookups, (std::vector<std::string>{"Acrobat Distiller", "Adobe PDF"}));
+    EXPECT_EQ(word.printedWith, "Adobe PDF");
+
+    env.printers.names = {"Folivane"};
+    env.printers.lookups.clear();
+    EXPECT_EQ(runRaw({"-c", tmp.file("gs"), document}), -6);
+    EXPECT_TRUE(host.printed(141));
+    EXPECT_EQ(env.printers.lookups, (std::vector<std::string>{"Acrobat Distiller", "Adobe PDF"}));
+}
+
+// --- producers ---
+
+class D2pProducerTest : public test::D2pFixture {
+protected:
+    int runCommand(const std::vector<std::string>& args) {
+        std::vector<std::string> all = {"d2p"};
+        all.insert(all.end(), args.begin(), args.end());
+        std::vector<char*> argv;
+        for (std::string& a : all) argv.push_back(a.data());
+        argv.push_back(nullptr);
+        host.clear();
+        return run_command([&] { return command.run(static_cast<int>(all.size()), argv.data()); });
+    }
+    D2pCommand command;
+};
+
+TEST_F(D2pProducerTest, NoProducerAtAll) {
+    command.search.ghostscriptFolder = [](const std::string&) { return false; };
+    command.search.ghostscript = [] { return false; };
+    command.search.distiller = [] { return false; };
+    EXPECT_EQ(runCommand({"-s", "-p", "Folivane", "-c", tmp.file("nothing"), document}), -13);
+    EXPECT_EQ(host.output(), test::TestHost::text(133) + test::TestHost::text(227) +
+                                 test::TestHost::text(228) + test::TestHost::text(125));
+    EXPECT_EQ(word.applicationsCreated, 0);
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pProducerTest, FolderWithoutGhostscriptFallsBackToTheSearch) {
+    std::vector<std::string> searched;
+    command.search.ghostscriptFolder = [&](const std::string& folder) {
+        searched.push_back(folder);
+        return false;
+    };
+    command.search.ghostscript = [&] {
+        searched.push_back("search");
+        producer_paths().ghostscript = tmp.file("gs/bin/gs");
+        return true;
+    };
+    ASSERT_EQ(runCommand({"-p", "Folivane", "-c", "/opt/gs", document}), 0);
+    EXPECT_EQ(searched, (std::vector<std::string>{"/opt/gs", "search"}));
+}
+
+TEST_F(D2pProducerTest, DistillerWhenGhostscriptIsMissing) {
+    command.search.ghostscript = [] { return false; };
+    command.search.distiller = [this] {
+        producer_paths().distiller = tmp.file("acro/acrodist");
+        return true;
+    };
+    ASSERT_EQ(runCommand({"-s", "-k", "-p", "Folivane", document}), 0);
+    EXPECT_EQ(host.output(),
+              test::TestHost::text(133) + test::TestHost::text(227) + test::TestHost::text(124));
+    EXPECT_EQ(commandLine(), "\"" + tmp.file("acro/acrodist") + "\" /N /Q /O \"" + docs("manual.pdf") +
+                                 "\" \"" + docs("manual.pdf.ps_2.ps") + "\"");
+    EXPECT_FALSE(contains(commandLine(), "UseOutlines"));
+    EXPECT_TRUE(contains(markFileRead(), "/OUT pdfmark"));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+TEST_F(D2pProducerTest, DistillerFailure) {
+    command.search.ghostscript = [] { return false; };
+    command.search.distiller = [this] {
+        producer_paths().distiller = tmp.file("acro/acrodist");
+        return true;
+    };
+    env.exitCode = 2;
+    EXPECT_EQ(runCommand({"-p", "Folivane", document}), -14);
+    EXPECT_TRUE(host.printed(230));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+}  // namespace
+}  // namespace vane

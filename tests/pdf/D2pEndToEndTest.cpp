@@ -1,0 +1,270 @@
+// d2p on real documents, run as a user would: the vane host with the office
+// as word processor, Ghostscript as producer and a CUPS queue installed by
+// vane itself. Each PDF is read back and compared with the document and with
+// the office's own PDF export. Needs cupsd running (tests/printer/start-cupsd.sh);
+// skips when no word processor can be started.
+#define POINTERHOLDER_TRANSITION 4  // the std::shared_ptr interface only
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <qpdf/QPDF.hh>
+#include <qpdf/QPDFAnnotationObjectHelper.hh>
+#include <qpdf/QPDFOutlineDocumentHelper.hh>
+#include <qpdf/QPDFPageDocumentHelper.hh>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+
+namespace vane {
+namespace {
+
+namespace fs = std::filesystem;
+using test::read_file;
+using test::TempDir;
+
+struct ShellRun {
+    int status;
+    std::string out;
+};
+
+ShellRun shell(const std::string& command) {
+    ShellRun r{-1, {}};
+    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
+    if (pipe == nullptr) return r;
+    char buffer[4096];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
+std::string quoted(const std::string& s) {
+    return "'" + s + "'";
+}
+
+ShellRun vane(const std::string& args) {
+    return shell(std::string("LANGUAGE= LC_ALL= LANG=C ") + VANE_EXE + " " + args);
+}
+
+std::string corpus(const std::string& name) {
+    const char* shared = std::getenv("VANE_SHARED_DIR");
+    return std::string(shared == nullptr ? "../shared" : shared) + "/corpus/public/" + name;
+}
+
+// Whitespace runs become one blank, so that text extraction's line breaks do not matter.
+std::string squeeze(const std::string& text) {
+    std::string out;
+    bool blank = false;
+    for (char c : text) {
+        const bool space = c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\v';
+        if (space) {
+            blank = !out.empty();
+            continue;
+        }
+        if (blank) out += ' ';
+        blank = false;
+        out += c;
+    }
+    return out;
+}
+
+struct OutlineEntry {
+    std::string title;
+    int page;  // 1-based; 0 when it leads nowhere
+};
+
+struct PdfFacts {
+    int pages = 0;
+    std::vector<OutlineEntry> outline;  // depth first
+    std::vector<std::string> uris;
+    int links = 0;
+    std::string pageMode;
+    std::vector<int> rotations;
+};
+
+void collect(QPDFOutlineObjectHelper& item, std::vector<OutlineEntry>& out,
+             const std::vector<QPDFObjectHandle>& pages) {
+    OutlineEntry e{item.getTitle(), 0};
+    QPDFObjectHandle page = item.getDestPage();
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (page.isIndirect() && page.getObjGen() == pages[i].getObjGen()) e.page = static_cast<int>(i) + 1;
+    }
+    out.push_back(e);
+    for (QPDFOutlineObjectHelper& kid : item.getKids()) collect(kid, out, pages);
+}
+
+PdfFacts read_pdf(const std::string& path) {
+    PdfFacts f;
+    QPDF pdf;
+    pdf.processFile(path.c_str());
+    std::vector<QPDFObjectHandle> pageObjects;
+    QPDFPageDocumentHelper pages(pdf);
+    for (QPDFPageObjectHelper& page : pages.getAllPages()) {
+        pageObjects.push_back(page.getObjectHandle());
+        QPDFObjectHandle rotate = page.getAttribute("/Rotate", false);
+        f.rotations.push_back(rotate.isInteger() ? rotate.getIntValueAsInt() : 0);
+        for (QPDFAnnotationObjectHelper& annot : page.getAnnotations("/Link")) {
+            ++f.links;
+            QPDFObjectHandle action = annot.getObjectHandle().getKey("/A");
+            if (action.isDictionary() && action.getKey("/URI").isString())
+                f.uris.push_back(action.getKey("/URI").getUTF8Value());
+        }
+    }
+    f.pages = static_cast<int>(pageObjects.size());
+    QPDFOutlineDocumentHelper outlines(pdf);
+    for (QPDFOutlineObjectHelper& top : outlines.getTopLevelOutlines()) collect(top, f.outline, pageObjects);
+    QPDFObjectHandle mode = pdf.getRoot().getKey("/PageMode");
+    if (mode.isName()) f.pageMode = mode.getName();
+    return f;
+}
+
+class D2pEndToEnd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        const ShellRun check = vane("check_winword");
+        officeVersion_ = check.status;
+        if (officeVersion_ == 0) return;
+        queue_ = "FolivaneD2p_" + std::to_string(::getpid());
+        const ShellRun install = vane("install_printer -p " + queue_ + " -d 'Generic PostScript Printer'");
+        installed_ = install.status == 0;
+        installOutput_ = install.out;
+    }
+    static void TearDownTestSuite() {
+        if (installed_) vane("uninstall_printer -p " + queue_);
+    }
+    void SetUp() override {
+        if (officeVersion_ == 0)
+            GTEST_SKIP()
+                << "no word processor: `vane check_winword` returned 0 (the office backend cannot start)";
+        ASSERT_NE(shell("lpstat -r").out.find("scheduler is running"), std::string::npos)
+            << "cupsd is not running: run tests/printer/start-cupsd.sh as root";
+        ASSERT_TRUE(installed_) << installOutput_;
+    }
+
+    // Copies the corpus document into the temporary folder (the run works beside it).
+    std::string stage(const std::string& name) {
+        const std::string copy = dir.file(name);
+        fs::copy_file(corpus(name), copy, fs::copy_options::overwrite_existing);
+        return copy;
+    }
+    ShellRun d2p(const std::string& options, const std::string& document, const std::string& pdf) {
+        return vane("d2p -p " + queue_ + " " + options + " -o " + quoted(pdf) + " " + quoted(document));
+    }
+    // Page count of the office's own PDF export of the document.
+    int officePages(const std::string& document) {
+        const std::string out = dir.file("office");
+        const std::string profile = dir.file("profile");
+        shell("soffice -env:UserInstallation=file://" + profile + " --headless --convert-to pdf --outdir " +
+              quoted(out) + " " + quoted(document));
+        const std::string pdf = out + "/" + fs::path(document).stem().string() + ".pdf";
+        return fs::exists(pdf) ? read_pdf(pdf).pages : -1;
+    }
+    std::set<std::string> files() const {
+        std::set<std::string> names;
+        for (const auto& e : fs::directory_iterator(dir.path()))
+            if (e.is_regular_file()) names.insert(e.path().filename().string());
+        return names;
+    }
+
+    TempDir dir;
+    static inline int officeVersion_ = 0;
+    static inline bool installed_ = false;
+    static inline std::string queue_;
+    static inline std::string installOutput_;
+};
+
+struct DocumentCase {
+    const char* file;
+    bool headings;   // the outline is not empty
+    bool urlLinks;   // at least one web link
+    bool landscape;  // at least one landscape page
+};
+
+TEST_F(D2pEndToEnd, CorpusDocumentsBecomePdfsWithOutlineAndLinks) {
+    const DocumentCase cases[] = {
+        {"aspose__Formatted_elements.docx", true, true, false},
+        {"pandoc__headers.docx", true, false, false},
+        {"pandoc__links.docx", true, true, false},
+        {"oxsdk__Orientation-landscape.docx", false, false, true},
+        {"aspose__Rendering.docx", true, true, true},
+    };
+    for (const DocumentCase& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string document = stage(c.file);
+        const std::string before = read_file(document);
+        const std::string pdf = dir.file("out.pdf");
+        const ShellRun run = d2p("-d 6", document, pdf);
+        ASSERT_EQ(run.status, 0) << run.out;
+        EXPECT_EQ(read_file(document), before);
+        EXPECT_EQ(files(), (std::set<std::string>{c.file, "out.pdf"}));
+
+        const PdfFacts facts = read_pdf(pdf);
+        EXPECT_EQ(facts.pages, officePages(document));
+        EXPECT_EQ(!facts.outline.empty(), c.headings);
+        const std::string text = squeeze(shell("pdftotext -enc UTF-8 " + quoted(pdf) + " -").out);
+        for (const OutlineEntry& e : facts.outline) {
+            SCOPED_TRACE(e.title);
+            EXPECT_GE(e.page, 1);
+            EXPECT_LE(e.page, facts.pages);
+            EXPECT_NE(text.find(squeeze(e.title)), std::string::npos) << "title not found in the text";
+        }
+        EXPECT_EQ(!facts.uris.empty(), c.urlLinks);
+        for (const std::string& uri : facts.uris) EXPECT_FALSE(uri.empty());
+        fs::remove(pdf);
+        fs::remove(document);
+        fs::remove_all(dir.file("office"));
+    }
+}
+
+TEST_F(D2pEndToEnd, OptionsShapeTheOutlineAndLinks) {
+    const std::string document = stage("aspose__Formatted_elements.docx");
+    const std::string pdf = dir.file("out.pdf");
+
+    ASSERT_EQ(d2p("-k", document, pdf).status, 0);
+    PdfFacts facts = read_pdf(pdf);
+    EXPECT_FALSE(facts.outline.empty());
+    EXPECT_GT(facts.links, 0);
+    EXPECT_EQ(facts.pageMode, "/UseOutlines");
+
+    ASSERT_EQ(d2p("-d 0 -k", document, pdf).status, 0);
+    facts = read_pdf(pdf);
+    EXPECT_TRUE(facts.outline.empty());
+    EXPECT_GT(facts.links, 0);
+    EXPECT_NE(facts.pageMode, "/UseOutlines");
+
+    ASSERT_EQ(d2p("-l", document, pdf).status, 0);
+    facts = read_pdf(pdf);
+    EXPECT_FALSE(facts.outline.empty());
+    EXPECT_EQ(facts.links, 0);
+    EXPECT_EQ(files(), (std::set<std::string>{"aspose__Formatted_elements.docx", "out.pdf"}));
+}
+
+TEST_F(D2pEndToEnd, CorruptDocumentFailsAndLeavesNothing) {
+    const std::string document = dir.file("broken.docx");
+    test::write_text(document, "PK\x03\x04 this is not a document");
+    const ShellRun run = d2p("", document, dir.file("broken.pdf"));
+    EXPECT_EQ(run.status, 1) << run.out;
+    EXPECT_TRUE(run.out.find("Cannot open document") != std::string::npos ||
+                run.out.find("Error processing document") != std::string::npos)
+        << run.out;
+    EXPECT_EQ(files(), (std::set<std::string>{"broken.docx"}));
+}
+
+TEST_F(D2pEndToEnd, LevelSevenFailsBeforeTheOffice) {
+    const std::string document = stage("pandoc__headers.docx");
+    const ShellRun run = d2p("-d 7", document, dir.file("out.pdf"));
+    EXPECT_EQ(run.status, 1);
+    EXPECT_NE(run.out.find("Heading level must be between 0 and 6"), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find("Opening document"), std::string::npos) << run.out;
+    EXPECT_EQ(files(), (std::set<std::string>{"pandoc__headers.docx"}));
+}
+
+}  // namespace
+}  // namespace vane
