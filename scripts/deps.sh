@@ -9,7 +9,7 @@ packages=(
   # HTML filter, printer spooler, PDF page rotation, desktop program
   libtidy-dev libcups2-dev libqpdf-dev qt6-base-dev qt6-base-dev-tools
   # services and programs the tests drive
-  cups cups-client cups-bsd ghostscript poppler-utils qpdf xvfb xauth chromium
+  cups cups-client cups-bsd ghostscript poppler-utils qpdf xvfb xauth chromium fonts-dejavu-core
   # the word processor and the fonts its page breaks depend on
   libreoffice-writer libreoffice-core libreoffice-dev
   fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2
