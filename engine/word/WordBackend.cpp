@@ -1,6 +1,9 @@
 #include "word/WordBackend.h"
 
 #include "word/WordError.h"
+#ifndef _WIN32
+#include "word/office/OfficeBackend.h"
+#endif
 
 namespace vane::word {
 
@@ -17,6 +20,9 @@ WordBackend* installed = nullptr;
 }  // namespace
 
 WordBackend& word_backend() {
+#ifndef _WIN32
+    if (installed == nullptr) return office_backend();
+#endif
     static MissingBackend missing;
     return installed != nullptr ? *installed : missing;
 }

@@ -11,9 +11,13 @@ std::unique_ptr<PosixDynamicLibrary> PosixDynamicLibrary::open(const std::string
     return std::unique_ptr<PosixDynamicLibrary>(new PosixDynamicLibrary(handle));
 }
 
-PosixDynamicLibrary::~PosixDynamicLibrary() { ::dlclose(handle_); }
+PosixDynamicLibrary::~PosixDynamicLibrary() {
+    ::dlclose(handle_);
+}
 
-void* PosixDynamicLibrary::symbol(const std::string& name) { return ::dlsym(handle_, name.c_str()); }
+void* PosixDynamicLibrary::symbol(const std::string& name) {
+    return ::dlsym(handle_, name.c_str());
+}
 
 std::string code_directory() {
     Dl_info info{};

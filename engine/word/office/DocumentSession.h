@@ -1,0 +1,70 @@
+// One document loaded in the office, shared by every object handed out for
+// it: the model, the selection (as linear positions), the position map and
+// the page geometry (both built on first use and dropped when the document
+// changes or before it is saved).
+#pragma once
+
+#include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextViewCursor.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <memory>
+#include <vector>
+
+#include "word/office/PageGeometry.h"
+#include "word/office/ParagraphMap.h"
+
+namespace vane {
+
+class OfficeStory;
+
+class DocumentSession {
+public:
+    DocumentSession(const css::uno::Reference<css::text::XTextDocument>& document,
+                    const css::uno::Reference<css::uno::XComponentContext>& context);
+
+    const css::uno::Reference<css::text::XTextDocument>& document() const { return document_; }
+    const css::uno::Reference<css::uno::XComponentContext>& context() const { return context_; }
+    css::uno::Reference<css::frame::XModel> model() const;
+
+    ParagraphMap& map();
+    PageGeometry& geometry();
+    css::uno::Reference<css::text::XTextViewCursor> viewCursor();
+
+    // The content changed: positions and pages are read again on next use.
+    void invalidate();
+    // Lets go of every text range held (their presence spoils the HTML export).
+    void release() { invalidate(); }
+
+    // Where the character at `position` is drawn.
+    PageGeometry::Place placeOf(int position);
+    // The position at which page `page` starts (1-based, clamped to the pages).
+    int pageStart(int page);
+    // The page style in effect at `position`.
+    const PageStyleInfo& pageStyleAt(int position);
+
+    // The selection, [start, end).
+    int selectionStart = 0;
+    int selectionEnd = 0;
+    void select(int start, int end);
+    // The selection lies in this story instead of the main text (null: main text).
+    std::shared_ptr<OfficeStory> story;
+    // A collapsed selection at a wrap point, shown at the end of the line before.
+    bool atLineEnd = false;
+
+    bool closed() const { return !document_.is(); }
+    // Closes the document without saving.
+    void close();
+
+private:
+    int findPageStart(int page);
+
+    css::uno::Reference<css::text::XTextDocument> document_;
+    css::uno::Reference<css::uno::XComponentContext> context_;
+    std::unique_ptr<ParagraphMap> map_;
+    std::unique_ptr<PageGeometry> geometry_;
+    css::uno::Reference<css::text::XTextViewCursor> viewCursor_;
+    std::vector<int> pageStarts_;  // found so far, page 1 first
+};
+
+}  // namespace vane

@@ -1,0 +1,198 @@
+#include "word/office/OfficeDocument.h"
+
+#include <com/sun/star/frame/DispatchHelper.hpp>
+#include <com/sun/star/frame/XDispatchProvider.hpp>
+#include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/text/XDocumentIndexesSupplier.hpp>
+#include <com/sun/star/text/XTextFieldsSupplier.hpp>
+#include <com/sun/star/util/XRefreshable.hpp>
+#include <filesystem>
+
+#include "word/WordConstants.h"
+#include "word/office/FileUrl.h"
+#include "word/office/OfficeDocumentProperties.h"
+#include "word/office/OfficeFields.h"
+#include "word/office/OfficeHyperlinks.h"
+#include "word/office/OfficePageSetup.h"
+#include "word/office/OfficeSections.h"
+#include "word/office/OfficeStyles.h"
+#include "word/office/OfficeWindow.h"
+#include "word/office/PostScriptPrint.h"
+#include "word/office/UnoCall.h"
+#include "word/office/UnoProps.h"
+
+namespace vane {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+
+namespace {
+
+std::string absolute_path(const std::string& path) {
+    return std::filesystem::absolute(path).string();
+}
+
+}  // namespace
+
+DocumentSession& OfficeDocument::open() const {
+    if (document_->closed()) throw std::runtime_error("the document is closed");
+    session_->office();
+    return *document_;
+}
+
+void OfficeDocument::activate() {
+    uno_call("Activate", [&] {
+        open();
+        session_->active = document_;
+    });
+}
+
+void OfficeDocument::close(bool saveChanges) {
+    uno_call("Close", [&] {
+        if (saveChanges) Reference<css::frame::XStorable>(open().document(), UNO_QUERY_THROW)->store();
+        open().close();
+        session_->forget(document_.get());
+    });
+}
+
+void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addToRecentFiles*/) {
+    uno_call("SaveAs", [&] {
+        if (fileFormat != word::kFormatFilteredHtml) throw std::runtime_error("file format not supported");
+        DocumentSession& document = open();
+        // Live text ranges make the export drop every bookmark anchor.
+        document.release();
+        const Reference<css::frame::XStorable> storable(document.document(), UNO_QUERY_THROW);
+        storable->storeToURL(
+            ou(file_url(absolute_path(path))),
+            arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
+    });
+}
+
+void OfficeDocument::printOut(const word::PrintOptions& options) {
+    uno_call("PrintOut", [&] {
+        if (!options.printToFile || options.outputFileName.empty()) {
+            throw std::runtime_error("only printing to a file is supported");
+        }
+        const PostScriptPrint print(session_->env, absolute_path(options.outputFileName));
+        exportPdf(print.pdfPath());
+        print.run();
+    });
+}
+
+void OfficeDocument::exportPdf(const std::string& path) {
+    uno_call("ExportPdf", [&] {
+        const Reference<css::frame::XStorable> storable(open().document(), UNO_QUERY_THROW);
+        // Without the blank pages the layout inserts for odd/even starts, as
+        // the pages are counted.
+        const auto filterData = arguments({{"IsSkipEmptyPages", Any(true)}});
+        storable->storeToURL(ou(file_url(absolute_path(path))),
+                             arguments({{"FilterName", Any(rtl::OUString("writer_pdf_Export"))},
+                                        {"FilterData", Any(filterData)},
+                                        {"Overwrite", Any(true)}}));
+    });
+}
+
+void OfficeDocument::repaginate() {
+    uno_call("Repaginate", [&] {
+        DocumentSession& document = open();
+        // Fields and indexes as printing would show them, before anything is measured.
+        const Reference<css::text::XTextFieldsSupplier> fields(document.document(), UNO_QUERY);
+        if (fields.is()) {
+            const Reference<css::util::XRefreshable> refresh(fields->getTextFields(), UNO_QUERY);
+            if (refresh.is()) refresh->refresh();
+        }
+        const Reference<css::text::XDocumentIndexesSupplier> indexes(document.document(), UNO_QUERY);
+        if (indexes.is()) {
+            const auto list = indexes->getDocumentIndexes();
+            for (sal_Int32 i = 0; i < list->getCount(); ++i) {
+                const Reference<css::util::XRefreshable> index(list->getByIndex(i), UNO_QUERY);
+                if (index.is()) index->refresh();
+            }
+        }
+        if (fields.is()) {
+            const Reference<css::util::XRefreshable> refresh(fields->getTextFields(), UNO_QUERY);
+            if (refresh.is()) refresh->refresh();
+        }
+        document.invalidate();
+    });
+}
+
+void OfficeDocument::acceptAllRevisions() {
+    uno_call("AcceptAllRevisions", [&] {
+        DocumentSession& document = open();
+        const Reference<css::frame::XDispatchProvider> frame(
+            document.model()->getCurrentController()->getFrame(), UNO_QUERY_THROW);
+        const auto helper = css::frame::DispatchHelper::create(document.context());
+        helper->executeDispatch(frame, ".uno:AcceptAllTrackedChanges", "", 0, {});
+        document.invalidate();
+    });
+}
+
+void OfficeDocument::unprotect(const std::string& /*password*/) {
+    uno_call("Unprotect", [&] {
+        open();
+        // Word-style document protection is not kept by the office's import.
+        throw std::runtime_error("the document is not protected");
+    });
+}
+
+std::unique_ptr<word::Fields> OfficeDocument::fields() {
+    return std::make_unique<OfficeFields>(session_, document_);
+}
+
+std::unique_ptr<word::Hyperlinks> OfficeDocument::hyperlinks() {
+    return OfficeHyperlinks::ofMainText(session_, document_, 0, open().map().storyEnd());
+}
+
+std::unique_ptr<word::Shapes> OfficeDocument::shapes() {
+    throw word::WordError("Shapes: not available from the office backend yet");
+}
+
+std::unique_ptr<word::Footnotes> OfficeDocument::footnotes() {
+    throw word::WordError("Footnotes: not available from the office backend yet");
+}
+
+std::unique_ptr<word::Sections> OfficeDocument::sections() {
+    return uno_call("Sections", [&]() -> std::unique_ptr<word::Sections> {
+        DocumentSession& document = open();
+        PageGeometry& geometry = document.geometry();
+        std::vector<PageStyleInfo> runs;
+        for (int page = 1; page <= geometry.pageCount(); ++page) {
+            const PageStyleInfo& style = geometry.page(page);
+            if (runs.empty() || runs.back().name != style.name) runs.push_back(style);
+        }
+        return std::make_unique<OfficeSections>(std::move(runs));
+    });
+}
+
+std::unique_ptr<word::Window> OfficeDocument::activeWindow() {
+    return uno_call("ActiveWindow", [&]() -> std::unique_ptr<word::Window> {
+        open();
+        return std::make_unique<OfficeWindow>();
+    });
+}
+
+std::unique_ptr<word::Styles> OfficeDocument::styles() {
+    return uno_call("Styles", [&]() -> std::unique_ptr<word::Styles> {
+        return std::make_unique<OfficeStyles>(open().document());
+    });
+}
+
+std::unique_ptr<word::PageSetup> OfficeDocument::pageSetup() {
+    return uno_call("PageSetup", [&]() -> std::unique_ptr<word::PageSetup> {
+        PageGeometry& geometry = open().geometry();
+        std::vector<PageStyleInfo> styles;
+        for (int page = 1; page <= geometry.pageCount(); ++page) styles.push_back(geometry.page(page));
+        return std::make_unique<OfficePageSetup>(styles);
+    });
+}
+
+std::unique_ptr<word::DocumentProperties> OfficeDocument::builtInDocumentProperties() {
+    return uno_call("BuiltInDocumentProperties", [&]() -> std::unique_ptr<word::DocumentProperties> {
+        return std::make_unique<OfficeDocumentProperties>(open().document());
+    });
+}
+
+}  // namespace vane

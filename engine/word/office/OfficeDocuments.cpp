@@ -1,0 +1,67 @@
+#include "word/office/OfficeDocuments.h"
+
+#include <com/sun/star/frame/XComponentLoader.hpp>
+#include <com/sun/star/io/IOException.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/util/XCloseable.hpp>
+#include <filesystem>
+
+#include "word/office/FileUrl.h"
+#include "word/office/OfficeDocument.h"
+#include "word/office/UnoCall.h"
+#include "word/office/UnoProps.h"
+
+namespace vane {
+
+using css::uno::Any;
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+
+bool is_word_processor_filter(const std::string& filter) {
+    return !filter.empty() && filter.rfind("Text", 0) != 0;
+}
+
+std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
+                                                      const word::OpenOptions& options) {
+    return uno_call("Open", [&]() -> std::unique_ptr<word::Document> {
+        std::error_code error;
+        const std::string absolute = std::filesystem::absolute(path, error).string();
+        if (error || !std::filesystem::is_regular_file(absolute, error)) return nullptr;
+        const Reference<css::frame::XComponentLoader> loader(session_->office().desktop(),
+                                                             css::uno::UNO_QUERY_THROW);
+        Reference<css::lang::XComponent> component;
+        try {
+            component = loader->loadComponentFromURL(
+                ou(file_url(absolute)), "_blank", 0,
+                arguments({{"Hidden", Any(!session_->visible || !options.visible)},
+                           {"ReadOnly", Any(options.readOnly)},
+                           {"MacroExecutionMode", Any(sal_Int16(0))},
+                           {"UpdateDocMode", Any(sal_Int16(0))},
+                           {"Silent", Any(true)}}));
+        } catch (const css::lang::IllegalArgumentException&) {
+            return nullptr;
+        } catch (const css::io::IOException&) {
+            return nullptr;
+        }
+        const Reference<css::text::XTextDocument> text(component, UNO_QUERY);
+        std::string filter;
+        if (text.is()) {
+            const Reference<css::frame::XModel> model(component, UNO_QUERY);
+            for (const auto& arg : model->getArgs()) {
+                rtl::OUString name;
+                if (arg.Name == "FilterName" && (arg.Value >>= name)) filter = utf8(name);
+            }
+        }
+        if (!text.is() || !is_word_processor_filter(filter)) {
+            const Reference<css::util::XCloseable> closeable(component, UNO_QUERY);
+            if (closeable.is()) closeable->close(true);
+            return nullptr;
+        }
+        auto document = std::make_shared<DocumentSession>(text, session_->office().context());
+        session_->documents.push_back(document);
+        session_->active = document;
+        return std::make_unique<OfficeDocument>(session_, document);
+    });
+}
+
+}  // namespace vane

@@ -1,0 +1,160 @@
+#include "word/office/OfficeProcess.h"
+
+#include <chrono>
+#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/connection/NoConnectException.hpp>
+#include <com/sun/star/frame/Desktop.hpp>
+#include <com/sun/star/lang/XComponent.hpp>
+#include <stdexcept>
+
+#include "platform/Env.h"
+#include "word/office/UnoRuntime.h"
+#include "word/office/UnoText.h"
+
+namespace vane {
+
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+int elapsed_ms(Clock::time_point since) {
+    return static_cast<int>(
+        std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+}
+
+}  // namespace
+
+std::string quote_argument(const std::string& argument) {
+    std::string quoted = "\"";
+    std::size_t backslashes = 0;
+    for (const char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        if (c == '"')
+            quoted.append(backslashes * 2 + 1, '\\');
+        else
+            quoted.append(backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    quoted.append(backslashes * 2, '\\');
+    quoted += '"';
+    return quoted;
+}
+
+std::string shell_quote(const std::string& argument) {
+    std::string quoted = "'";
+    for (const char c : argument) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    quoted += '\'';
+    return quoted;
+}
+
+OfficeProcess::OfficeProcess(Env& env, const OfficeProcessOptions& options) : env_(env), options_(options) {
+    const auto local = uno_local_context();
+    profile_ = std::make_unique<OfficeProfile>();
+    // Through a shell that discards the office's console chatter (it would
+    // land in the user's terminal) and then becomes the office itself. It
+    // first leaves a watchdog in a session of its own: should this process
+    // die without quitting the office (killed, crashed), the watchdog kills
+    // the office's process group and removes the profile.
+    const std::string watchdog = "while kill -0 " + std::to_string(env_.processId()) +
+                                 " 2>/dev/null && kill -0 \"$1\" 2>/dev/null; "
+                                 "do sleep 1; done; kill -0 " +
+                                 std::to_string(env_.processId()) +
+                                 " 2>/dev/null || "
+                                 "{ kill -9 -\"$1\" 2>/dev/null; sleep 1; rm -rf " +
+                                 shell_quote(profile_->path()) + "; }";
+    std::string script =
+        "setsid sh -c " + shell_quote(watchdog) + " watchdog \"$$\" </dev/null >/dev/null 2>&1 & exec " +
+        shell_quote(options_.program) + " " + shell_quote("-env:UserInstallation=" + profile_->url());
+    if (!options_.visible) script += " --headless --invisible";
+    script += " --norestore --nologo --nodefault --nolockcheck " +
+              shell_quote("--accept=pipe,name=" + profile_->pipeName() + ";urp;StarOffice.ComponentContext") +
+              " </dev/null >/dev/null 2>&1";
+    const std::string command = "sh -c " + quote_argument(script);
+    child_ = env_.startProcess(command, "");
+    if (child_ == nullptr) {
+        profile_.reset();
+        throw std::runtime_error("cannot start the office");
+    }
+    try {
+        connect(profile_->pipeName());
+    } catch (...) {
+        stop(false);
+        throw;
+    }
+}
+
+OfficeProcess::~OfficeProcess() {
+    try {
+        stop(true);
+    } catch (...) {
+    }
+}
+
+void OfficeProcess::connect(const std::string& pipeName) {
+    const auto resolver = css::bridge::UnoUrlResolver::create(uno_local_context());
+    const auto url = ou("uno:pipe,name=" + pipeName + ";urp;StarOffice.ComponentContext");
+    const auto start = Clock::now();
+    for (;;) {
+        try {
+            const Reference<css::uno::XInterface> remote = resolver->resolve(url);
+            context_.set(remote, UNO_QUERY);
+            if (!context_.is()) throw std::runtime_error("the office gave no component context");
+            desktop_ = css::frame::Desktop::create(context_);
+            return;
+        } catch (const css::connection::NoConnectException&) {
+            // not listening yet
+        } catch (const css::uno::Exception&) {
+            // bridge set-up failed while the office was starting: try again
+        }
+        if (child_->poll().has_value()) throw std::runtime_error("the office ended while starting");
+        if (elapsed_ms(start) >= options_.connectTimeoutMs) {
+            throw std::runtime_error("the office did not answer");
+        }
+        env_.sleepMilliseconds(100);
+    }
+}
+
+bool OfficeProcess::quit() {
+    const bool byItself = child_ != nullptr;
+    stop(true);
+    return byItself && !killed_;
+}
+
+void OfficeProcess::stop(bool ask) {
+    if (child_ != nullptr) {
+        if (ask && desktop_.is()) {
+            try {
+                desktop_->terminate();
+            } catch (...) {
+                // the bridge breaks while the office goes down
+            }
+        }
+        desktop_.clear();
+        context_.clear();
+        const auto start = Clock::now();
+        while (!child_->poll().has_value()) {
+            if (!ask || elapsed_ms(start) >= options_.quitTimeoutMs) {
+                child_->kill();
+                killed_ = true;
+                break;
+            }
+            env_.sleepMilliseconds(50);
+        }
+        child_.reset();
+    }
+    profile_.reset();
+}
+
+}  // namespace vane

@@ -1,0 +1,61 @@
+// One private office process: started with its own profile and pipe,
+// connected over the pipe, and ended with it. Whatever fails, destroying the
+// object leaves no office process and no profile behind.
+#pragma once
+
+#include <com/sun/star/frame/XDesktop2.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <memory>
+#include <string>
+
+#include "platform/ChildProcess.h"
+#include "word/office/OfficeProfile.h"
+
+namespace vane {
+
+class Env;
+
+struct OfficeProcessOptions {
+    std::string program = "soffice";  // found on PATH
+    bool visible = false;             // windows shown (only with a display)
+    int connectTimeoutMs = 60000;
+    int quitTimeoutMs = 15000;
+};
+
+class OfficeProcess {
+public:
+    // Starts the office and connects to it; throws std::runtime_error when it
+    // cannot be started or does not answer in time (nothing is left behind).
+    OfficeProcess(Env& env, const OfficeProcessOptions& options);
+    OfficeProcess(const OfficeProcess&) = delete;
+    OfficeProcess& operator=(const OfficeProcess&) = delete;
+    ~OfficeProcess();
+
+    const css::uno::Reference<css::uno::XComponentContext>& context() const { return context_; }
+    const css::uno::Reference<css::frame::XDesktop2>& desktop() const { return desktop_; }
+    const OfficeProfile& profile() const { return *profile_; }
+    bool running() const { return child_ != nullptr; }
+
+    // Asks the office to end, waits for it (killing it after the time-out)
+    // and removes the profile. Returns true when it ended by itself.
+    bool quit();
+
+private:
+    void connect(const std::string& pipeName);
+    void stop(bool ask);
+
+    Env& env_;
+    OfficeProcessOptions options_;
+    std::unique_ptr<OfficeProfile> profile_;
+    std::unique_ptr<ChildProcess> child_;
+    bool killed_ = false;
+    css::uno::Reference<css::uno::XComponentContext> context_;
+    css::uno::Reference<css::frame::XDesktop2> desktop_;
+};
+
+// Quotes one argument for a command line split the Windows way.
+std::string quote_argument(const std::string& argument);
+// Quotes one argument for the POSIX shell.
+std::string shell_quote(const std::string& argument);
+
+}  // namespace vane

@@ -1,0 +1,114 @@
+#include "word/office/OfficeRange.h"
+
+#include <algorithm>
+
+#include "word/WordConstants.h"
+#include "word/office/OfficeFont.h"
+#include "word/office/OfficeHyperlinks.h"
+#include "word/office/OfficePageSetup.h"
+#include "word/office/OfficeParagraphs.h"
+#include "word/office/OfficeSections.h"
+#include "word/office/OfficeStyles.h"
+#include "word/office/UnoCall.h"
+#include "word/office/UnoProps.h"
+
+namespace vane {
+
+std::string word_text(const std::string& officeText) {
+    std::string text = officeText;
+    std::replace(text.begin(), text.end(), '\n', '\v');
+    return text;
+}
+
+DocumentSession& OfficeRange::open() const {
+    if (document_->closed()) throw std::runtime_error("the document is closed");
+    return *document_;
+}
+
+std::string OfficeRange::text() {
+    return uno_call("Range.Text", [&]() -> std::string {
+        ParagraphMap& map = open().map();
+        std::string out;
+        const auto& entries = map.entries();
+        for (int i = map.entryAt(start_); i < static_cast<int>(entries.size()); ++i) {
+            const auto& entry = entries[static_cast<std::size_t>(i)];
+            if (entry.start >= end_) break;
+            const int from = std::max(start_, entry.start);
+            const int to = std::min(end_, entry.end());
+            const int textEnd = std::min(to, entry.start + entry.length);
+            if (textEnd > from) out += word_text(utf8(map.cursorOver(from, textEnd)->getString()));
+            if (to == entry.end()) out += '\r';
+        }
+        return out;
+    });
+}
+
+std::unique_ptr<word::Font> OfficeRange::font() {
+    return uno_call("Range.Font", [&]() -> std::unique_ptr<word::Font> {
+        const auto set = props(open().map().span(start_, end_));
+        float size = static_cast<float>(word::kUndefined);
+        const auto value = set->getPropertyValue("CharHeight");
+        if (value.hasValue()) value >>= size;
+        return std::make_unique<OfficeFont>(size);
+    });
+}
+
+std::unique_ptr<word::Paragraphs> OfficeRange::paragraphs() {
+    return uno_call("Range.Paragraphs", [&]() -> std::unique_ptr<word::Paragraphs> {
+        ParagraphMap& map = open().map();
+        const int first = map.entryAt(start_);
+        const int last = map.entryAt(std::max(start_, end_ - 1));
+        std::vector<int> starts;
+        for (int i = first; i <= last; ++i)
+            starts.push_back(map.entries()[static_cast<std::size_t>(i)].start);
+        return std::make_unique<OfficeParagraphs>(session_, document_, std::move(starts));
+    });
+}
+
+std::unique_ptr<word::Sections> OfficeRange::sections() {
+    return uno_call("Range.Sections", [&]() -> std::unique_ptr<word::Sections> {
+        DocumentSession& document = open();
+        std::vector<PageStyleInfo> styles{document.pageStyleAt(start_)};
+        const PageStyleInfo& last = document.pageStyleAt(std::max(start_, end_ - 1));
+        if (last.name != styles.front().name) styles.push_back(last);
+        return std::make_unique<OfficeSections>(std::move(styles));
+    });
+}
+
+std::unique_ptr<word::Hyperlinks> OfficeRange::hyperlinks() {
+    return OfficeHyperlinks::ofMainText(session_, document_, start_, end_);
+}
+
+std::unique_ptr<word::Style> OfficeRange::style() {
+    return uno_call("Range.Style", [&]() -> std::unique_ptr<word::Style> {
+        ParagraphMap& map = open().map();
+        const int first = map.entryAt(start_);
+        const int last = map.entryAt(std::max(start_, end_ - 1));
+        std::string name;
+        for (int i = first; i <= last; ++i) {
+            const std::string own =
+                prop_text(props(map.entries()[static_cast<std::size_t>(i)].paragraph), "ParaStyleName");
+            if (i != first && own != name) return nullptr;
+            name = own;
+        }
+        return OfficeStyles::paragraphStyle(document_->document(), name);
+    });
+}
+
+std::unique_ptr<word::PageSetup> OfficeRange::pageSetup() {
+    return uno_call("Range.PageSetup", [&]() -> std::unique_ptr<word::PageSetup> {
+        DocumentSession& document = open();
+        std::vector<PageStyleInfo> styles{document.pageStyleAt(start_)};
+        styles.push_back(document.pageStyleAt(std::max(start_, end_ - 1)));
+        return std::make_unique<OfficePageSetup>(styles);
+    });
+}
+
+void OfficeRange::select() {
+    uno_call("Range.Select", [&] {
+        open().select(start_, end_);
+        session_->active = document_;
+    });
+}
+
+}  // namespace vane

@@ -1,0 +1,42 @@
+// A stretch of a document's main text between two linear positions. Holds
+// positions only, no text range of the office.
+#pragma once
+
+#include <memory>
+
+#include "word/Range.h"
+#include "word/office/OfficeSession.h"
+
+namespace vane {
+
+class OfficeRange final : public word::Range {
+public:
+    OfficeRange(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document, int start,
+                int end)
+        : session_(std::move(session)), document_(std::move(document)), start_(start), end_(end) {}
+
+    std::string text() override;
+    int start() override { return start_; }
+    int end() override { return end_; }
+    std::unique_ptr<word::Font> font() override;
+    std::unique_ptr<word::Paragraphs> paragraphs() override;
+    std::unique_ptr<word::Sections> sections() override;
+    std::unique_ptr<word::Hyperlinks> hyperlinks() override;
+    std::unique_ptr<word::Style> style() override;
+    std::unique_ptr<word::PageSetup> pageSetup() override;
+    void select() override;
+
+private:
+    DocumentSession& open() const;
+
+    std::shared_ptr<OfficeSession> session_;
+    std::shared_ptr<DocumentSession> document_;
+    int start_;
+    int end_;
+};
+
+// A paragraph's text as the word processor gives it: a line break inside a
+// paragraph is a vertical tab.
+std::string word_text(const std::string& officeText);
+
+}  // namespace vane

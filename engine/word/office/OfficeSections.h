@@ -1,0 +1,22 @@
+// Sections as the office lays them out: runs of pages sharing a page style.
+#pragma once
+
+#include <vector>
+
+#include "word/Sections.h"
+#include "word/office/PageGeometry.h"
+
+namespace vane {
+
+class OfficeSections final : public word::Sections {
+public:
+    explicit OfficeSections(std::vector<PageStyleInfo> styles) : styles_(std::move(styles)) {}
+    int count() override { return static_cast<int>(styles_.size()); }
+    std::unique_ptr<word::Section> item(int index) override;
+    std::unique_ptr<word::Section> first() override;
+
+private:
+    std::vector<PageStyleInfo> styles_;
+};
+
+}  // namespace vane

@@ -1,0 +1,309 @@
+#include "word/office/ParagraphMap.h"
+
+#include <algorithm>
+#include <com/sun/star/container/XEnumeration.hpp>
+#include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
+#include <com/sun/star/container/XNamed.hpp>
+#include <com/sun/star/drawing/XDrawPageSupplier.hpp>
+#include <com/sun/star/lang/IllegalArgumentException.hpp>
+#include <com/sun/star/table/XCell.hpp>
+#include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/XEndnotesSupplier.hpp>
+#include <com/sun/star/text/XFootnotesSupplier.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
+#include <com/sun/star/text/XTextFieldsSupplier.hpp>
+#include <com/sun/star/text/XTextTable.hpp>
+#include <com/sun/star/uno/RuntimeException.hpp>
+#include <stdexcept>
+
+#include "word/office/UnoProps.h"
+
+namespace vane {
+
+using css::uno::Reference;
+using css::uno::UNO_QUERY;
+using css::uno::UNO_QUERY_THROW;
+namespace text = css::text;
+
+namespace {
+
+// The office moves cursors by at most a 16-bit count at a time.
+void go_right(const Reference<text::XTextCursor>& cursor, int count, bool extend) {
+    while (count > 0) {
+        const int step = std::min(count, 30000);
+        cursor->goRight(static_cast<sal_Int16>(step), extend);
+        count -= step;
+    }
+}
+
+}  // namespace
+
+ParagraphMap::ParagraphMap(const Reference<text::XTextDocument>& document) {
+    walk(document->getText(), "");
+
+    // Paragraphs whose string is not their character count.
+    auto markAll = [this](const Reference<css::container::XEnumeration>& items) {
+        while (items->hasMoreElements()) {
+            const Reference<text::XTextContent> content(items->nextElement(), UNO_QUERY);
+            if (content.is()) markComplex(content->getAnchor());
+        }
+    };
+    const Reference<text::XTextFieldsSupplier> fields(document, UNO_QUERY);
+    if (fields.is()) markAll(fields->getTextFields()->createEnumeration());
+    auto markNotes = [this](const Reference<css::container::XIndexAccess>& notes) {
+        for (sal_Int32 i = 0; notes.is() && i < notes->getCount(); ++i) {
+            const Reference<text::XTextContent> note(notes->getByIndex(i), UNO_QUERY);
+            if (note.is()) markComplex(note->getAnchor());
+        }
+    };
+    const Reference<text::XFootnotesSupplier> footnotes(document, UNO_QUERY);
+    if (footnotes.is()) markNotes(footnotes->getFootnotes());
+    const Reference<text::XEndnotesSupplier> endnotes(document, UNO_QUERY);
+    if (endnotes.is()) markNotes(endnotes->getEndnotes());
+
+    // Pictures, frames and shapes anchored as a character.
+    const Reference<css::drawing::XDrawPageSupplier> drawPage(document, UNO_QUERY);
+    if (drawPage.is()) {
+        // Writer offers no other way to its draw page.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdeprecated-declarations"
+        const auto shapes = drawPage->getDrawPage();
+#pragma GCC diagnostic pop
+        for (sal_Int32 i = 0; i < shapes->getCount(); ++i) {
+            const Reference<css::beans::XPropertySet> shape(shapes->getByIndex(i), UNO_QUERY);
+            const Reference<text::XTextContent> content(shape, UNO_QUERY);
+            if (!shape.is() || !content.is()) continue;
+            text::TextContentAnchorType anchor = text::TextContentAnchorType_AT_PARAGRAPH;
+            shape->getPropertyValue("AnchorType") >>= anchor;
+            if (anchor == text::TextContentAnchorType_AS_CHARACTER) markComplex(content->getAnchor());
+        }
+    }
+
+    int position = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& entry = entries_[i];
+        if (entry.complex) {
+            const auto& list = portions(static_cast<int>(i));
+            entry.length = list.empty() ? 0 : list.back().offset + list.back().length;
+        }
+        entry.start = position;
+        position = entry.end();
+    }
+}
+
+ParagraphMap::ParagraphMap(const Reference<text::XText>& story) {
+    walk(story, "");
+    // Small texts, often holding fields (page numbers): count every paragraph by portions.
+    int position = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        Entry& entry = entries_[i];
+        entry.complex = true;
+        const auto& list = portions(static_cast<int>(i));
+        entry.length = list.empty() ? 0 : list.back().offset + list.back().length;
+        entry.start = position;
+        position = entry.end();
+    }
+}
+
+void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& key) {
+    const int textIndex = static_cast<int>(texts_.size());
+    texts_.push_back({key, body, Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)});
+    textEntries_.emplace_back();
+    const Reference<css::container::XEnumerationAccess> access(body, UNO_QUERY_THROW);
+    const auto items = access->createEnumeration();
+    while (items->hasMoreElements()) {
+        const Reference<css::uno::XInterface> item(items->nextElement(), UNO_QUERY);
+        const Reference<text::XTextTable> table(item, UNO_QUERY);
+        if (table.is()) {
+            const std::string name =
+                utf8(Reference<css::container::XNamed>(table, UNO_QUERY_THROW)->getName());
+            const auto cells = table->getCellNames();
+            for (const auto& cell : cells) {
+                const Reference<text::XText> cellText(table->getCellByName(cell), UNO_QUERY);
+                if (cellText.is()) walk(cellText, name + "/" + utf8(cell));
+            }
+            continue;
+        }
+        const Reference<text::XTextRange> paragraph(item, UNO_QUERY);
+        if (!paragraph.is()) continue;
+        Entry entry;
+        entry.paragraph = paragraph;
+        entry.textIndex = textIndex;
+        entry.start = next_;
+        entry.length = paragraph->getString().getLength();
+        next_ = entry.end();
+        textEntries_[textIndex].push_back(static_cast<int>(entries_.size()));
+        entries_.push_back(std::move(entry));
+    }
+}
+
+void ParagraphMap::markComplex(const Reference<text::XTextRange>& anchor) {
+    if (!anchor.is()) return;
+    try {
+        const int textIndex = textIndexOf(anchor);
+        entries_[entryOf(textIndex, anchor)].complex = true;
+    } catch (const css::uno::Exception&) {
+        // outside the main text (headers, footers, notes)
+    } catch (const std::runtime_error&) {
+    }
+}
+
+int ParagraphMap::textIndexOf(const Reference<text::XTextRange>& point) {
+    const Reference<css::beans::XPropertySet> set(point, UNO_QUERY);
+    if (set.is()) {
+        const Reference<css::beans::XPropertySet> cell(set->getPropertyValue("Cell"), UNO_QUERY);
+        const Reference<css::container::XNamed> table(set->getPropertyValue("TextTable"), UNO_QUERY);
+        if (cell.is() && table.is()) {
+            const std::string key = utf8(table->getName()) + "/" + prop_text(cell, "CellName");
+            for (std::size_t i = 0; i < texts_.size(); ++i) {
+                if (texts_[i].key == key) return static_cast<int>(i);
+            }
+            throw std::runtime_error("range in an unknown table cell");
+        }
+    }
+    return 0;
+}
+
+int ParagraphMap::entryOf(int textIndex, const Reference<text::XTextRange>& point) {
+    const auto& list = textEntries_.at(static_cast<std::size_t>(textIndex));
+    if (list.empty()) throw std::runtime_error("empty text");
+    const auto& compare = texts_[static_cast<std::size_t>(textIndex)].compare;
+    // Last paragraph starting at or before the point.
+    std::size_t low = 0;
+    std::size_t high = list.size();
+    while (high - low > 1) {
+        const std::size_t middle = (low + high) / 2;
+        if (compare->compareRegionStarts(entries_[static_cast<std::size_t>(list[middle])].paragraph, point) >=
+            0) {
+            low = middle;
+        } else {
+            high = middle;
+        }
+    }
+    return list[low];
+}
+
+const std::vector<ParagraphMap::Portion>& ParagraphMap::portions(int index) {
+    Entry& entry = entries_[static_cast<std::size_t>(index)];
+    if (entry.portions) return *entry.portions;
+    std::vector<Portion> list;
+    const Reference<css::container::XEnumerationAccess> access(entry.paragraph, UNO_QUERY_THROW);
+    const auto items = access->createEnumeration();
+    int offset = 0;
+    while (items->hasMoreElements()) {
+        const Reference<text::XTextRange> range(items->nextElement(), UNO_QUERY);
+        if (!range.is()) continue;
+        const auto set = props(range);
+        const std::string type = prop_text(set, "TextPortionType");
+        Portion portion;
+        portion.range = range;
+        portion.offset = offset;
+        if (type == "Text") {
+            portion.text = true;
+            portion.length = range->getString().getLength();
+        } else if (!prop<bool>(set, "IsCollapsed") && type != "Bookmark" && type != "ReferenceMark" &&
+                   type != "DocumentIndexMark" && type != "Redline" && type != "SoftPageBreak") {
+            // Marks take no character even where they open a stretch.
+            portion.length = 1;
+        }
+        offset += portion.length;
+        list.push_back(std::move(portion));
+    }
+    entry.portions = std::move(list);
+    return *entry.portions;
+}
+
+int ParagraphMap::offsetInParagraph(int index, const Reference<text::XTextRange>& point) {
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    const Text& owner = texts_[static_cast<std::size_t>(entry.textIndex)];
+    if (!entry.complex) {
+        try {
+            const auto cursor = owner.text->createTextCursorByRange(entry.paragraph->getStart());
+            cursor->gotoRange(point, true);
+            return std::min(entry.length, cursor->getString().getLength());
+        } catch (const css::uno::RuntimeException&) {
+            // The point sits inside something a cursor cannot select into
+            // (content controls, metadata): count by portions instead.
+        }
+    }
+    const auto& list = portions(index);
+    const Portion* hit = nullptr;
+    for (const Portion& portion : list) {
+        if (owner.compare->compareRegionStarts(portion.range, point) < 0) break;
+        hit = &portion;
+    }
+    if (hit == nullptr) return 0;
+    if (!hit->text) return hit->offset;
+    try {
+        const auto cursor = owner.text->createTextCursorByRange(hit->range->getStart());
+        cursor->gotoRange(point, true);
+        return std::min(entry.length, hit->offset + std::min(hit->length, cursor->getString().getLength()));
+    } catch (const css::uno::RuntimeException&) {
+        return hit->offset;
+    }
+}
+
+std::optional<int> ParagraphMap::findPosition(const Reference<text::XTextRange>& range, bool atEnd) {
+    const Reference<text::XTextRange> point = atEnd ? range->getEnd() : range->getStart();
+    int index = 0;
+    try {
+        index = entryOf(0, point);
+    } catch (const css::lang::IllegalArgumentException&) {
+        const int textIndex = textIndexOf(point);
+        if (textIndex == 0) return std::nullopt;
+        index = entryOf(textIndex, point);
+    }
+    return entries_[static_cast<std::size_t>(index)].start + offsetInParagraph(index, point);
+}
+
+int ParagraphMap::positionOf(const Reference<text::XTextRange>& range, bool atEnd) {
+    const auto position = findPosition(range, atEnd);
+    if (!position) throw std::runtime_error("the range is not in the main text");
+    return *position;
+}
+
+int ParagraphMap::entryAt(int position) const {
+    if (entries_.empty()) throw std::runtime_error("document without text");
+    const auto after = std::upper_bound(entries_.begin(), entries_.end(), position,
+                                        [](int p, const Entry& e) { return p < e.start; });
+    if (after == entries_.begin()) return 0;
+    return static_cast<int>(after - entries_.begin()) - 1;
+}
+
+Reference<text::XTextCursor> ParagraphMap::cursorAt(int position) {
+    position = std::clamp(position, 0, std::max(0, storyEnd() - 1));
+    const int index = entryAt(position);
+    const Entry& entry = entries_[static_cast<std::size_t>(index)];
+    const auto cursor = texts_[static_cast<std::size_t>(entry.textIndex)].text->createTextCursorByRange(
+        entry.paragraph->getStart());
+    go_right(cursor, std::min(position - entry.start, entry.length), false);
+    return cursor;
+}
+
+Reference<text::XTextCursor> ParagraphMap::cursorOver(int start, int end) {
+    const auto cursor = cursorAt(start);
+    const Entry& entry = entries_[static_cast<std::size_t>(entryAt(start))];
+    const int stop = std::min(end, entry.start + entry.length);
+    if (stop > start) go_right(cursor, stop - std::max(start, entry.start), true);
+    return cursor;
+}
+
+Reference<text::XTextCursor> ParagraphMap::span(int start, int end) {
+    const int first = entryAt(start);
+    const int last = entryAt(std::max(start, end - 1));
+    const Entry& a = entries_[static_cast<std::size_t>(first)];
+    const Entry& b = entries_[static_cast<std::size_t>(last)];
+    if (first == last || a.textIndex != b.textIndex) return cursorOver(start, end);
+    const auto cursor = cursorAt(start);
+    cursor->gotoRange(as_range(cursorAt(std::min(end, b.start + b.length))), true);
+    return cursor;
+}
+
+int ParagraphMap::outlineLevel(int index) {
+    Entry& entry = entries_[static_cast<std::size_t>(index)];
+    if (!entry.outlineLevel) entry.outlineLevel = prop<sal_Int16>(props(entry.paragraph), "OutlineLevel");
+    return *entry.outlineLevel;
+}
+
+}  // namespace vane

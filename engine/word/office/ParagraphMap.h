@@ -1,0 +1,96 @@
+// Linear character positions over a document's main text. The office has no
+// such positions, so the map lists every paragraph of the body in document
+// order (table cells included, cell by cell) with the position it starts at:
+// one position per character, one per paragraph end. A range of the office
+// maps to a position by finding its paragraph (comparing starts) and counting
+// the characters before it inside the paragraph; a position maps back with a
+// cursor moved right from its paragraph's start. A field, a footnote anchor
+// or a character-anchored frame counts as one character, as the office's
+// cursors count them.
+#pragma once
+
+#include <com/sun/star/text/XText.hpp>
+#include <com/sun/star/text/XTextCursor.hpp>
+#include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
+#include <com/sun/star/text/XTextRangeCompare.hpp>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace vane {
+
+// A cursor as the text range it is.
+inline css::uno::Reference<css::text::XTextRange> as_range(
+    const css::uno::Reference<css::text::XTextCursor>& cursor) {
+    return css::uno::Reference<css::text::XTextRange>(cursor.get());
+}
+
+class ParagraphMap {
+public:
+    struct Portion {
+        css::uno::Reference<css::text::XTextRange> range;
+        int offset = 0;  // characters of the paragraph before it
+        int length = 0;
+        bool text = false;  // plain text: counted by its string
+    };
+    struct Entry {
+        css::uno::Reference<css::text::XTextRange> paragraph;
+        int textIndex = 0;  // into texts()
+        int start = 0;
+        int length = 0;        // characters, the paragraph end not included
+        bool complex = false;  // holds fields, notes or frames: count portions
+        std::optional<int> outlineLevel;
+        std::optional<std::vector<Portion>> portions;
+        int end() const { return start + length + 1; }  // after the paragraph end
+    };
+    struct Text {
+        std::string key;  // "" for the body, else "<table>/<cell>"
+        css::uno::Reference<css::text::XText> text;
+        css::uno::Reference<css::text::XTextRangeCompare> compare;
+    };
+
+    explicit ParagraphMap(const css::uno::Reference<css::text::XTextDocument>& document);
+    // The same over a text of its own (a footnote, header, footer or text box).
+    explicit ParagraphMap(const css::uno::Reference<css::text::XText>& story);
+
+    const std::vector<Entry>& entries() const { return entries_; }
+    const std::vector<Text>& texts() const { return texts_; }
+    // One past the last position (after the last paragraph end).
+    int storyEnd() const { return entries_.empty() ? 0 : entries_.back().end(); }
+
+    // Index of the paragraph holding `position` (clamped to the story).
+    int entryAt(int position) const;
+    // The position of a range's start (its end when `atEnd`); throws
+    // std::runtime_error for ranges outside the main text.
+    int positionOf(const css::uno::Reference<css::text::XTextRange>& range, bool atEnd = false);
+    // The same, nothing for ranges outside the main text (notes, frames, headers).
+    std::optional<int> findPosition(const css::uno::Reference<css::text::XTextRange>& range,
+                                    bool atEnd = false);
+    // A collapsed cursor at `position` (clamped to the story).
+    css::uno::Reference<css::text::XTextCursor> cursorAt(int position);
+    // A cursor selecting [start, end) inside one paragraph (end clamped to it).
+    css::uno::Reference<css::text::XTextCursor> cursorOver(int start, int end);
+    // A cursor selecting [start, end), across paragraphs of one text; cut at
+    // the end of start's paragraph when end lies in another text.
+    css::uno::Reference<css::text::XTextCursor> span(int start, int end);
+    // The outline level of a paragraph (0: body text).
+    int outlineLevel(int index);
+    // The portions of a paragraph with their offsets, as positions count them.
+    const std::vector<Portion>& paragraphPortions(int index) { return portions(index); }
+
+private:
+    void walk(const css::uno::Reference<css::text::XText>& text, const std::string& key);
+    void markComplex(const css::uno::Reference<css::text::XTextRange>& anchor);
+    int textIndexOf(const css::uno::Reference<css::text::XTextRange>& point);
+    int entryOf(int textIndex, const css::uno::Reference<css::text::XTextRange>& point);
+    int offsetInParagraph(int index, const css::uno::Reference<css::text::XTextRange>& point);
+    const std::vector<Portion>& portions(int index);
+
+    std::vector<Entry> entries_;
+    std::vector<Text> texts_;
+    std::vector<std::vector<int>> textEntries_;  // entries of each text, in order
+    int next_ = 0;
+};
+
+}  // namespace vane

@@ -1,0 +1,274 @@
+// Documents in the office: opening, properties, styles, page setup, the
+// selection's movements over linear positions, HTML and PostScript output.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <regex>
+
+#include "OfficeTestSupport.h"
+#include "TempDir.h"
+
+namespace vane {
+namespace {
+
+using namespace word;
+
+std::string corpus(const std::string& name) {
+    return test::shared_dir() + "/corpus/public/" + name;
+}
+
+class OfficeDocuments : public ::testing::Test {
+protected:
+    static void TearDownTestSuite() { test::quit_shared_office(); }
+
+    std::unique_ptr<Document> open(const std::string& name) {
+        auto document = test::shared_office().documents()->open(corpus(name), {});
+        if (document) document->acceptAllRevisions();
+        return document;
+    }
+};
+
+TEST_F(OfficeDocuments, FilesTheOfficeCannotLoadGiveNoDocument) {
+    test::TempDir dir;
+    std::string garbage(4096, '\0');
+    for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = static_cast<char>((i * 7919 + 13) % 256);
+    test::write_text(dir.file("garbage.docx"), garbage);
+    test::write_text(dir.file("zip.docx"), std::string("PK\x03\x04", 4) + garbage);
+    const char* names[] = {"missing.docx", "garbage.docx", "zip.docx"};
+    for (const char* name : names) {
+        SCOPED_TRACE(name);
+        auto document = test::shared_office().documents()->open(dir.file(name), {});
+        EXPECT_EQ(document, nullptr);
+        if (document) document->close(false);
+    }
+    // The office is still usable afterwards.
+    EXPECT_NE(open("pandoc__headers.docx"), nullptr);
+}
+
+TEST_F(OfficeDocuments, DocAndDocxOpenWithTitleAndHeadingStyles) {
+    struct Case {
+        const char* file;
+        const char* title;
+    };
+    const Case cases[] = {{"aspose__Template.doc", "ImportExport Test Document 2"},
+                          {"aspose__Rendering.docx", "ImportExport Test Document 2"},
+                          {"pandoc__headers.docx", ""}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        auto document = open(c.file);
+        ASSERT_NE(document, nullptr);
+        EXPECT_EQ(document->builtInDocumentProperties()->value("Title"), c.title);
+        EXPECT_THROW(document->builtInDocumentProperties()->value("No Such Property"), WordError);
+        auto styles = document->styles();
+        for (int level = 1; level <= 6; ++level) {
+            auto style = styles->item(heading_style_index(level));
+            EXPECT_EQ(style->nameLocal(), "Heading " + std::to_string(level));
+            EXPECT_TRUE(style->builtIn());
+            EXPECT_EQ(style->paragraphFormat()->outlineLevel(), level);
+        }
+        EXPECT_THROW(styles->item(-8), WordError);
+        EXPECT_THROW(styles->item(styles->count() + 1), WordError);
+        EXPECT_GT(styles->count(), 6);
+        document->close(false);
+    }
+}
+
+TEST_F(OfficeDocuments, PageSetupOfTheDocumentAndOfAPage) {
+    auto landscape = open("oxsdk__Orientation-landscape.docx");
+    ASSERT_NE(landscape, nullptr);
+    auto setup = landscape->pageSetup();
+    EXPECT_EQ(setup->orientation(), kLandscape);
+    EXPECT_GT(setup->pageWidth(), setup->pageHeight());
+    landscape->close(false);
+
+    // Portrait pages with one landscape section.
+    auto mixed = open("aspose__Rendering.docx");
+    ASSERT_NE(mixed, nullptr);
+    EXPECT_EQ(mixed->pageSetup()->orientation(), kUndefined);
+    auto selection = test::shared_office().selection();
+    int landscapePages = 0;
+    for (int page = 1; page <= 6; ++page) {
+        SCOPED_TRACE(page);
+        auto range = selection->goToPage(page);
+        ASSERT_NE(range, nullptr);
+        auto pageSetup = range->pageSetup();
+        const bool wide = pageSetup->orientation() == kLandscape;
+        landscapePages += wide ? 1 : 0;
+        EXPECT_EQ(wide, pageSetup->pageWidth() > pageSetup->pageHeight());
+        EXPECT_EQ(selection->information(kInfoActiveEndPageNumber), page);
+    }
+    EXPECT_EQ(landscapePages, 1);
+    // Past the last page the last page is reached again.
+    EXPECT_EQ(selection->goToPage(99)->start(), selection->goToPage(6)->start());
+    mixed->close(false);
+}
+
+TEST_F(OfficeDocuments, SelectionMovesOverLinearPositions) {
+    auto document = open("pandoc__headers.docx");
+    ASSERT_NE(document, nullptr);
+    auto selection = test::shared_office().selection();
+    auto first = selection->goToFirst(kGoToHeading);
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->start(), first->end());
+    selection->startOf(kUnitParagraph, kMove);
+    selection->endOf(kUnitParagraph, kExtend);
+    auto paragraph = selection->range();
+    const std::string text = paragraph->text();
+    ASSERT_FALSE(text.empty());
+    EXPECT_EQ(text.back(), '\r');
+    EXPECT_EQ(paragraph->end() - paragraph->start(), static_cast<int>(text.size()));  // ASCII heading
+    ASSERT_EQ(paragraph->paragraphs()->count(), 1);
+    EXPECT_EQ(paragraph->paragraphs()->first()->range()->start(), paragraph->start());
+    EXPECT_EQ(paragraph->style()->nameLocal(), "Heading 1");
+
+    // Character moves: collapse counts as one unit, then characters.
+    EXPECT_EQ(selection->move(kUnitCharacter, 3), 3);
+    EXPECT_EQ(selection->start(), paragraph->end() + 2);
+    EXPECT_EQ(selection->move(kUnitCharacter, -2), -2);
+    EXPECT_EQ(selection->start(), paragraph->end());
+    selection->moveEnd(kUnitCharacter, 4);
+    EXPECT_EQ(selection->range()->end(), paragraph->end() + 4);
+    selection->collapse(kCollapseStart);
+    EXPECT_EQ(selection->range()->end(), selection->start());
+    // Paragraph moves land on paragraph starts.
+    EXPECT_EQ(selection->move(kUnitParagraph, -1), -1);
+    EXPECT_EQ(selection->start(), paragraph->start());
+    // The next heading comes later; past the last one the last is reached again.
+    int last = paragraph->start();
+    for (int i = 0; i < 20; ++i) {
+        auto next = selection->goToNext(kGoToHeading);
+        ASSERT_NE(next, nullptr);
+        if (next->start() == last) break;
+        EXPECT_GT(next->start(), last);
+        last = next->start();
+    }
+    EXPECT_EQ(selection->goToNext(kGoToHeading)->start(), last);
+    // Home and End of a line stay inside the paragraph.
+    selection->goToFirst(kGoToHeading);
+    selection->endKey(kUnitLine, kMove);
+    EXPECT_EQ(selection->start(), paragraph->end() - 1);
+    selection->homeKey(kUnitLine, kExtend);
+    EXPECT_EQ(selection->start(), paragraph->start());
+    EXPECT_EQ(selection->information(kInfoWithInTable), kInfoFalse);
+    document->close(false);
+}
+
+TEST_F(OfficeDocuments, TableCellsHavePositionsOfTheirOwn) {
+    auto document = open("oxpt__HC031-Complicated-Document.docx");
+    ASSERT_NE(document, nullptr);
+    auto selection = test::shared_office().selection();
+    selection->homeKey(kUnitStory, kMove);
+    selection->endKey(kUnitStory, kExtend);
+    auto all = selection->range()->paragraphs();
+    ASSERT_GT(all->count(), 10);
+    int tableParagraphs = 0;
+    int previousEnd = 0;
+    for (int i = 1; i <= all->count(); ++i) {
+        SCOPED_TRACE(i);
+        auto range = all->item(i)->range();
+        EXPECT_EQ(range->start(), previousEnd);
+        previousEnd = range->end();
+        range->select();
+        EXPECT_EQ(selection->start(), range->start());
+        selection->collapse(kCollapseStart);
+        tableParagraphs += selection->information(kInfoWithInTable) == kInfoTrue ? 1 : 0;
+    }
+    EXPECT_GT(tableParagraphs, 0);
+    document->close(false);
+}
+
+TEST_F(OfficeDocuments, BookmarksAreReachedByName) {
+    auto document = open("docx4j__Bookmark_crossrefs.docx");
+    ASSERT_NE(document, nullptr);
+    auto selection = test::shared_office().selection();
+    auto target = selection->goToBookmark("targetBM");
+    ASSERT_NE(target, nullptr);
+    EXPECT_EQ(selection->start(), target->start());
+    EXPECT_FALSE(target->text().empty());
+    EXPECT_THROW(selection->goToBookmark("no such bookmark"), WordError);
+    document->close(false);
+}
+
+TEST_F(OfficeDocuments, HtmlExportKeepsHeadingsAndBookmarkAnchors) {
+    test::TempDir dir;
+    auto document = open("aspose__Rendering.docx");
+    ASSERT_NE(document, nullptr);
+    // Walk the headings first: the export must not lose anchors for it.
+    auto selection = test::shared_office().selection();
+    for (auto range = selection->goToFirst(kGoToHeading); range; range = selection->goToNext(kGoToHeading)) {
+        selection->startOf(kUnitParagraph, kMove);
+        selection->endOf(kUnitParagraph, kExtend);
+        if (selection->range()->paragraphs()->count() == 0) break;
+        if (selection->information(kInfoVerticalPosition) < 0) break;
+        static int guard = 0;
+        if (++guard > 50) break;
+    }
+    document->saveAs(dir.file("out.html"), kFormatFilteredHtml, true);
+    EXPECT_THROW(document->saveAs(dir.file("out.rtf"), 6, true), WordError);
+    document->close(false);
+    const std::string html = test::read_file(dir.file("out.html"));
+    EXPECT_NE(html.find("<h1"), std::string::npos);
+    EXPECT_TRUE(std::regex_search(html, std::regex(R"(<a name="_Toc76372684")")));
+}
+
+TEST_F(OfficeDocuments, PrintOutWritesSearchablePostScriptWithLandscapePagesTurned) {
+    test::TempDir dir;
+    auto document = open("aspose__Rendering.docx");
+    ASSERT_NE(document, nullptr);
+    PrintOptions options;
+    options.outputFileName = dir.file("printed.ps");
+    document->printOut(options);
+    document->close(false);
+    const std::string ps = test::read_file(dir.file("printed.ps"));
+    ASSERT_EQ(ps.rfind("%!PS", 0), 0u);
+    std::size_t marks = 0;
+    for (std::size_t at = ps.find("[ /Rotate 270 /PAGE pdfmark"); at != std::string::npos;
+         at = ps.find("[ /Rotate 270 /PAGE pdfmark", at + 1)) {
+        ++marks;
+    }
+    EXPECT_EQ(marks, 1u);
+    // Nothing but the PostScript is left behind.
+    int files = 0;
+    for (const auto& item : std::filesystem::directory_iterator(dir.path()))
+        files += item.is_regular_file() ? 1 : 0;
+    EXPECT_EQ(files, 1);
+
+    const std::string pdf = dir.file("printed.pdf");
+    test::run_output("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile='" + pdf + "' '" +
+                     dir.file("printed.ps") + "' 2>&1");
+    const std::string text = test::run_output("pdftotext '" + pdf + "' - 2>/dev/null");
+    EXPECT_NE(text.find("Paragraph Formatting"), std::string::npos) << text.substr(0, 300);
+    const std::string info = test::run_output("pdfinfo -f 1 -l 6 '" + pdf + "' 2>/dev/null");
+    EXPECT_NE(info.find("Pages:           6"), std::string::npos) << info;
+    // Every page on portrait paper; the landscape one displays turned.
+    const std::regex size(R"(Page +(\d+) size: +([\d.]+) x ([\d.]+))");
+    for (auto it = std::sregex_iterator(info.begin(), info.end(), size); it != std::sregex_iterator(); ++it) {
+        SCOPED_TRACE((*it)[1].str());
+        EXPECT_LT(std::stod((*it)[2]), std::stod((*it)[3]));
+    }
+    EXPECT_TRUE(std::regex_search(info, std::regex(R"(Page +5 rot: +270)"))) << info;
+}
+
+TEST_F(OfficeDocuments, ApplicationProperties) {
+    Application& app = test::shared_office();
+    EXPECT_EQ(app.version().rfind("7.", 0), 0u) << app.version();
+    const std::string previous = app.activePrinter();
+    app.setActivePrinter("Folivane");
+    EXPECT_EQ(app.activePrinter(), "Folivane");
+    app.setActivePrinter(previous);
+    EXPECT_EQ(app.activePrinter(), previous);
+    auto document = open("pandoc__headers.docx");
+    ASSERT_NE(document, nullptr);
+    EXPECT_THROW(document->unprotect(""), WordError);
+    auto view = document->activeWindow()->activePane()->view();
+    view->setType(kViewPrintLayout);
+    view->setSeekView(kSeekMainDocument);
+    document->activate();
+    document->repaginate();
+    document->close(false);
+    EXPECT_THROW(document->repaginate(), WordError);
+}
+
+}  // namespace
+}  // namespace vane
