@@ -1,7 +1,20 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the main job.
+# Installs what is missing, builds, and runs the main job: publishes the bundled
+# sample guide as a PDF (through the "Folivane" PostScript queue) and as an
+# HTML site, into build/demo.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh release
-build/release/tools/vane/vane display_info
+bash scripts/services.sh
+
+vane=build/release/tools/vane/vane
+out=build/demo
+mkdir -p "$out"
+"$vane" display_info
+"$vane" install_printer -p Folivane -d "Generic PostScript Printer"
+"$vane" d2p -p Folivane -o "$out/folivane-guide.pdf" samples/folivane-guide.docx
+"$vane" d2h -e -o "$out/folivane-guide" samples/folivane-guide.docx
+echo
+echo "PDF:  $out/folivane-guide.pdf"
+echo "Site: $out/folivane-guide/index.html"
