@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <string>
 
 #include "TempDir.h"
 #include "TestHost.h"
@@ -27,14 +28,20 @@ int in_child(F body) {
 class InstanceLockTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        const char* previous = std::getenv("XDG_RUNTIME_DIR");
+        previous_ = previous != nullptr ? previous : "";
         ::setenv("XDG_RUNTIME_DIR", dir_.path().c_str(), 1);
         state().instanceLock.reset();
     }
     void TearDown() override {
         state().instanceLock.reset();
-        ::unsetenv("XDG_RUNTIME_DIR");
+        if (previous_.empty())
+            ::unsetenv("XDG_RUNTIME_DIR");
+        else
+            ::setenv("XDG_RUNTIME_DIR", previous_.c_str(), 1);
     }
     test::TempDir dir_;
+    std::string previous_;
 };
 
 TEST_F(InstanceLockTest, ASecondProcessIsRefusedWithMessage127) {

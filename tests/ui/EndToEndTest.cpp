@@ -23,6 +23,8 @@ namespace {
 class EndToEnd : public ::testing::Test {
 protected:
     EndToEnd() {
+        // A lock of our own: other suites may publish in parallel.
+        ::setenv("XDG_RUNTIME_DIR", dir.path().c_str(), 1);
         catalog::set_current_language(catalog::Language::English);
         const char* shared = std::getenv("VANE_SHARED_DIR");
         source =
