@@ -19,4 +19,15 @@ int get_option(char letter, int argc, char* argv[], bool takesValue);
 // The value stored by the last successful valued get_option.
 const char* option_value();
 
+// A command's operand: the first argument after argv[0] that does not begin
+// with '-', skipping options and their values. Options whose letter is in
+// `flagLetters` take no value; any other option takes the next argument
+// unless it begins with '-' (a valued option that is the last argument leaves
+// no operand). Empty when there is none.
+std::string find_operand(int argc, char* argv[], const char* flagLetters);
+
+// The leading decimal integer of a text (optional sign, then digits); 0 when
+// the text does not start that way.
+int leading_int(const char* text);
+
 }  // namespace vane

@@ -1,5 +1,7 @@
 #include "html/D2hNames.h"
 
+#include "frame/Options.h"
+
 #include <cctype>
 #include <cstring>
 #include <filesystem>
@@ -9,8 +11,6 @@ namespace vane {
 namespace {
 
 constexpr char kSeparator = '/';
-
-bool is_flag_letter(char c) { return std::strchr("emsvwxz", c) != nullptr && c != '\0'; }
 
 std::string without_trailing_separators(std::string path) {
     while (path.size() > 1 && path.back() == kSeparator) path.pop_back();
@@ -43,32 +43,7 @@ bool same_path(const std::string& a, const std::string& b) {
 
 }  // namespace
 
-std::string find_d2h_operand(int argc, char* argv[]) {
-    int i = 1;
-    while (i < argc && argv[i] != nullptr && argv[i][0] == '-') {
-        if (is_flag_letter(argv[i][1])) {
-            ++i;
-            continue;
-        }
-        if (i == argc - 1) return {};
-        if (argv[i + 1] != nullptr && argv[i + 1][0] != '-') ++i;
-        ++i;
-    }
-    return i < argc && argv[i] != nullptr ? argv[i] : std::string();
-}
-
-int leading_int(const char* text) {
-    if (text == nullptr) return 0;
-    const char* p = text;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    long long value = 0;
-    while (std::isdigit(static_cast<unsigned char>(*p))) {
-        value = value * 10 + (*p++ - '0');
-        if (value > 1000000000LL) break;  // far beyond any level or count
-    }
-    return static_cast<int>(negative ? -value : value);
-}
+std::string find_d2h_operand(int argc, char* argv[]) { return find_operand(argc, argv, "emsvwxz"); }
 
 bool is_absolute_path(const std::string& path) { return !path.empty() && path[0] == kSeparator; }
 

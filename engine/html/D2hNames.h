@@ -11,10 +11,6 @@ namespace vane {
 // '-'. Empty when there is none.
 std::string find_d2h_operand(int argc, char* argv[]);
 
-// The leading decimal integer of a text (optional sign, then digits); 0 when
-// the text does not start that way.
-int leading_int(const char* text);
-
 // Whether `path` is absolute (on this platform: starts with '/').
 bool is_absolute_path(const std::string& path);
 

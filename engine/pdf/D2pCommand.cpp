@@ -71,7 +71,7 @@ int D2pCommand::run(int argc, char* argv[]) {
 }
 
 int D2pCommand::readStartOptions(int argc, char* argv[]) {
-    if (get_option('d', argc, argv, true) == kOptionPresent) maxLevel_ = leading_level(option_value());
+    if (get_option('d', argc, argv, true) == kOptionPresent) maxLevel_ = leading_int(option_value());
     if (maxLevel_ < 0 || maxLevel_ > 6) {
         print_message(kBadLevel);
         return VANE_ERR_ARGUMENTS;

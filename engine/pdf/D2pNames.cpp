@@ -1,5 +1,7 @@
 #include "pdf/D2pNames.h"
 
+#include "frame/Options.h"
+
 #include <cctype>
 #include <cstring>
 #include <filesystem>
@@ -10,10 +12,6 @@ namespace vane {
 namespace {
 
 constexpr char kSeparator = '/';
-
-bool is_flag_letter(char c) {
-    return c != '\0' && std::strchr("klsvw", c) != nullptr;
-}
 
 // Where the extension of the file name starts (its last '.'), or npos when
 // the file name has none; a '.' in a folder name does not count.
@@ -42,33 +40,7 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-std::string find_d2p_operand(int argc, char* argv[]) {
-    if (argv == nullptr) return {};
-    int i = 1;
-    while (i < argc && argv[i] != nullptr && argv[i][0] == '-') {
-        if (is_flag_letter(argv[i][1])) {
-            ++i;
-            continue;
-        }
-        if (i == argc - 1) return {};
-        if (argv[i + 1] != nullptr && argv[i + 1][0] != '-') ++i;
-        ++i;
-    }
-    return i < argc && argv[i] != nullptr ? argv[i] : std::string();
-}
-
-int leading_level(const char* text) {
-    if (text == nullptr) return 0;
-    const char* p = text;
-    bool negative = false;
-    if (*p == '+' || *p == '-') negative = *p++ == '-';
-    long long value = 0;
-    while (std::isdigit(static_cast<unsigned char>(*p))) {
-        value = value * 10 + (*p++ - '0');
-        if (value > 1000000000LL) break;  // far beyond any level
-    }
-    return static_cast<int>(negative ? -value : value);
-}
+std::string find_d2p_operand(int argc, char* argv[]) { return find_operand(argc, argv, "klsvw"); }
 
 std::string absolute_path(const std::string& path, const std::string& currentDirectory) {
     if (path.empty() || path.front() == kSeparator) return path;

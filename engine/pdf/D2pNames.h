@@ -11,10 +11,6 @@ namespace vane {
 // that is the last argument leaves no operand. Empty when there is none.
 std::string find_d2p_operand(int argc, char* argv[]);
 
-// The heading level of -d: the leading decimal integer of the text (optional
-// sign, then digits); 0 when the text does not start with one.
-int leading_level(const char* text);
-
 // `path` made absolute against `currentDirectory` when it does not start with '/'.
 std::string absolute_path(const std::string& path, const std::string& currentDirectory);
 

@@ -1,4 +1,5 @@
 #include "html/D2hNames.h"
+#include "frame/Options.h"
 
 #include <gtest/gtest.h>
 

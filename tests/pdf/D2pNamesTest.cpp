@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include "frame/Options.h"
 
 #include <string>
 #include <vector>
@@ -54,10 +55,10 @@ TEST(D2pOperand, LeadingLevel) {
                                                  {"", 0},  {"+4", 4}, {"0", 0},   {nullptr, 0}};
     for (const auto& [text, level] : cases) {
         SCOPED_TRACE(text == nullptr ? "(null)" : text);
-        EXPECT_EQ(leading_level(text), level);
+        EXPECT_EQ(leading_int(text), level);
     }
     // A huge value stays out of range instead of wrapping into it.
-    EXPECT_GT(leading_level("99999999999999999999"), 6);
+    EXPECT_GT(leading_int("99999999999999999999"), 6);
 }
 
 struct NamesCase {
