@@ -8,6 +8,7 @@
 #include "frame/Messages.h"
 #include "pdf/CDocinfo.h"
 #include "word/Word.h"
+#include "word/WordSession.h"
 
 namespace vane {
 
@@ -34,59 +35,9 @@ constexpr int kResultDocument = -8;
 // Internal: the document information could not be read.
 constexpr int kInfoFailed = 1;
 
-// Owns the word processor for one run: the document is closed without saving
-// and the application quit when the session ends by any path (an exception
-// included) without doing so itself. Errors while cleaning up are ignored.
-class WordSession {
-public:
-    explicit WordSession(std::unique_ptr<word::Application> application)
-        : application_(std::move(application)) {}
-    WordSession(const WordSession&) = delete;
-    WordSession& operator=(const WordSession&) = delete;
-    ~WordSession() {
-        closeDocumentQuietly();
-        if (application_ && !quitDone_) {
-            try {
-                application_->quit();
-            } catch (...) {
-            }
-        }
-    }
-
-    word::Application& application() { return *application_; }
-    std::unique_ptr<word::Document>& document() { return document_; }
-
-    void closeDocument() {
-        std::unique_ptr<word::Document> doc = std::move(document_);
-        if (doc) doc->close(false);
-    }
-    void closeDocumentQuietly() {
-        try {
-            closeDocument();
-        } catch (...) {
-        }
-    }
-    // Quits once; a failure is passed on and not retried.
-    void quit() {
-        quitDone_ = true;
-        application_->quit();
-    }
-    void quitQuietly() {
-        try {
-            quit();
-        } catch (...) {
-        }
-    }
-
-private:
-    std::unique_ptr<word::Application> application_;
-    std::unique_ptr<word::Document> document_;
-    bool quitDone_ = false;
-};
-
 // Opening, revisions, page view, information and the HTML save of an open
 // session; the result code, 0 on success. Throws on word-processor errors.
-int open_and_save(WordSession& session, const D2hNames& names, std::string& title) {
+int open_and_save(word::WordSession& session, const D2hNames& names, std::string& title) {
     word::Application& app = session.application();
     app.setVisible(state().wordVisible);
     std::unique_ptr<word::Documents> documents = app.documents();
@@ -159,7 +110,7 @@ int D2hWordPhase::convert() {
         return kResultWord;
     }
 
-    WordSession session(std::move(application));
+    word::WordSession session(std::move(application));
     int result = 0;
     try {
         result = open_and_save(session, names_, title_);

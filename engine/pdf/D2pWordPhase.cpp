@@ -12,6 +12,7 @@
 #include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "word/Word.h"
+#include "word/WordSession.h"
 
 namespace vane {
 
@@ -48,62 +49,6 @@ constexpr int kResultDocument = -8;
 
 }  // namespace
 
-// Owns the word processor of the run. The normal path closes the document,
-// restores the printer and quits itself; on any other path (an exception
-// included) the destructor does what is left, ignoring errors, so that the
-// word processor never outlives the run.
-class D2pWordPhase::Session {
-public:
-    explicit Session(std::unique_ptr<word::Application> application) : app_(std::move(application)) {}
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
-    ~Session() {
-        closeDocumentQuietly();
-        if (savedPrinter_) quietly([this] { restorePrinter(); });
-        if (!quitDone_) quietly([this] { quit(); });
-    }
-
-    word::Application& app() { return *app_; }
-    std::unique_ptr<word::Document>& document() { return document_; }
-
-    void savePrinter() { savedPrinter_ = app_->activePrinter(); }
-    // Back to the printer saved at the start; once.
-    void restorePrinter() {
-        if (!savedPrinter_) return;
-        const std::string name = *savedPrinter_;
-        savedPrinter_.reset();
-        app_->setActivePrinter(name);
-    }
-    void closeDocument() {
-        std::unique_ptr<word::Document> doc = std::move(document_);
-        if (!doc) return;
-        doc->activate();
-        doc->close(false);
-    }
-    void closeDocumentQuietly() {
-        quietly([this] { closeDocument(); });
-    }
-    // Quits once; a failure is passed on and not retried.
-    void quit() {
-        quitDone_ = true;
-        app_->quit();
-    }
-
-    template <typename F>
-    static void quietly(F f) {
-        try {
-            f();
-        } catch (...) {
-        }
-    }
-
-private:
-    std::unique_ptr<word::Application> app_;
-    std::unique_ptr<word::Document> document_;
-    std::optional<std::string> savedPrinter_;
-    bool quitDone_ = false;
-};
-
 D2pWordPhase::D2pWordPhase(const D2pNames& names, const D2pSettings& settings)
     : names_(names), settings_(settings) {}
 
@@ -132,7 +77,8 @@ int D2pWordPhase::run() {
         return kResultWord;
     }
 
-    Session session(std::move(application));
+    word::WordSession session(std::move(application));
+    session.activateBeforeClose();
     int result = 0;
     Step step = Step::Done;
     try {
@@ -147,8 +93,8 @@ int D2pWordPhase::run() {
 
     if (step == Step::InfoFailed) {
         session.closeDocumentQuietly();
-        Session::quietly([&] { session.restorePrinter(); });
-        Session::quietly([&] { session.quit(); });
+        session.restorePrinterQuietly();
+        session.quitQuietly();
         print_message(kNoDocumentInfo);
         return kResultDocument;
     }
@@ -162,15 +108,15 @@ int D2pWordPhase::run() {
         print_verbose(kClosingWord);
         session.quit();
     } catch (...) {
-        Session::quietly([&] { session.quit(); });
+        session.quitQuietly();
         print_message(kCannotStartWord);
         result = kResultWord;
     }
     return result;
 }
 
-D2pWordPhase::Step D2pWordPhase::process(Session& session, int& result) {
-    word::Application& app = session.app();
+D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result) {
+    word::Application& app = session.application();
     app.setVisible(state().wordVisible);
     session.savePrinter();
 
@@ -202,7 +148,11 @@ D2pWordPhase::Step D2pWordPhase::process(Session& session, int& result) {
 
     print_verbose(kRemoveRevisions);
     doc.acceptAllRevisions();
-    Session::quietly([&] { doc.unprotect(""); });
+    try {
+        doc.unprotect("");
+    } catch (const word::WordError&) {
+        // Not protected: nothing to remove.
+    }
 
     print_verbose(kChangePrinter);
     app.setActivePrinter(settings_.printer);

@@ -12,6 +12,10 @@
 
 #include "pdf/D2pNames.h"
 
+namespace vane::word {
+class WordSession;
+}  // namespace vane::word
+
 namespace vane {
 
 class CBookmarkList;
@@ -40,9 +44,8 @@ public:
     std::size_t outlineEntries() const;
 
 private:
-    class Session;
     enum class Step { Done, InfoFailed };
-    Step process(Session& session, int& result);
+    Step process(word::WordSession& session, int& result);
     void writeMarks();
 
     const D2pNames& names_;
