@@ -1,10 +1,11 @@
 #!/bin/sh
 # CTest driver of the browser test:
-#   run_site_test.sh <make_sample_site> <fixture.html> <work directory> <test folder>
+#   run_site_test.sh <site maker> <source> <work directory> <test folder> [expectations.json]
+# The site maker is called as <site maker> <source> <site directory>.
 # Skips (exit 77) only when Chromium or Node is missing. Installs the pinned
 # playwright-core into the work directory (never a browser).
 set -u
-maker=$1 fixture=$2 work=$3 tests=$4
+maker=$1 fixture=$2 work=$3 tests=$4 expectations=${5:-}
 
 if [ ! -x /usr/bin/chromium ]; then echo "SKIP: /usr/bin/chromium not found"; exit 77; fi
 if ! command -v node >/dev/null 2>&1; then echo "SKIP: node not found"; exit 77; fi
@@ -17,8 +18,8 @@ fi
 
 rm -rf "$work/site" "$work/profile"
 mkdir -p "$work/profile"
-"$maker" "$fixture" "$work/site" || exit 1
-NODE_PATH="$work/node_modules" node "$tests/site_test.js" "$work/site" "$work/profile"
+case "$maker" in *.sh) sh "$maker" "$fixture" "$work/site" ;; *) "$maker" "$fixture" "$work/site" ;; esac || exit 1
+NODE_PATH="$work/node_modules" node "$tests/site_test.js" "$work/site" "$work/profile" $expectations
 status=$?
 rm -rf "$work/profile"
 exit $status

@@ -1,6 +1,8 @@
 // Opens a published sample site in headless Chromium and works its index:
-//   node site_test.js <site directory> <fresh profile directory>
+//   node site_test.js <site directory> <fresh profile directory> [expectations.json]
 // The site is served over a loopback HTTP server, as a reader would see it.
+// Without an expectations file the site is the one made from the sample
+// export; a file (see guide_expectations.json) describes another site.
 'use strict';
 
 const http = require('http');
@@ -8,22 +10,31 @@ const fs = require('fs');
 const path = require('path');
 const { chromium } = require('playwright-core');
 
-const [siteDir, profileDir] = process.argv.slice(2);
+const [siteDir, profileDir, expectationsFile] = process.argv.slice(2);
 if (!siteDir || !profileDir) {
   console.error('usage: node site_test.js <site directory> <profile directory>');
   process.exit(2);
 }
 
-// Node titles of the sample document, in index order, with their pages.
-const EXPECTED = [
-  { title: 'Sample guide', page: 'sample_0.html', depth: 0 },
-  { title: 'Getting started', page: 'sample_1.html', depth: 1 },
-  { title: 'Installing', page: 'sample_2.html', depth: 2 },
-  { title: 'Configuring', page: 'sample_3.html', depth: 2 },
-  { title: 'Reference', page: 'sample_4.html', depth: 1 },
-  { title: 'Details', page: 'sample_5.html', depth: 2 },
-  { title: 'Edge cases', page: 'sample_6.html', depth: 3 },
-];
+// The sample site: node titles in index order with their pages, and what the
+// steps below open, click and follow.
+const SAMPLE = {
+  nodes: [
+    { title: 'Sample guide', page: 'sample_0.html', depth: 0 },
+    { title: 'Getting started', page: 'sample_1.html', depth: 1 },
+    { title: 'Installing', page: 'sample_2.html', depth: 2 },
+    { title: 'Configuring', page: 'sample_3.html', depth: 2 },
+    { title: 'Reference', page: 'sample_4.html', depth: 1 },
+    { title: 'Details', page: 'sample_5.html', depth: 2 },
+    { title: 'Edge cases', page: 'sample_6.html', depth: 3 },
+  ],
+  toggle: { node: 'Getting started', reveals: 'Installing' },
+  click: { node: 'Configuring', page: 'sample_3.html', heading: 'h2', next: 'sample_4.html' },
+  link: { node: 'Installing', page: 'sample_2.html', text: 'see details', href: 'sample_5.html#details',
+    heading: 'h2', shows: 'Details' },
+};
+const X = expectationsFile ? JSON.parse(fs.readFileSync(expectationsFile, 'utf8')) : SAMPLE;
+const EXPECTED = X.nodes;
 
 const TYPES = { '.html': 'text/html', '.css': 'text/css', '.js': 'text/javascript',
   '.gif': 'image/gif', '.png': 'image/png' };
@@ -122,16 +133,16 @@ async function main() {
     check(broken.length === 0, 'every tree icon loads ' + JSON.stringify(broken));
 
     // Opening and closing a node.
-    const started = await nodeIdOf(index, 'Getting started');
+    const started = await nodeIdOf(index, X.toggle.node);
     const join = `#d_j${started}`;
     check(/plus\.gif$/.test(await index.getAttribute(join, 'src')), 'a closed node shows plus');
     check(/folder\.gif$/.test(await index.getAttribute(`#d_i${started}`, 'src')), 'a closed node shows a folder');
     await index.click(join);
-    check((await visibleTitles(index)).includes('Installing'), 'opening "Getting started" shows "Installing"');
+    check((await visibleTitles(index)).includes(X.toggle.reveals), `opening "${X.toggle.node}" shows "${X.toggle.reveals}"`);
     check(/minus\.gif$/.test(await index.getAttribute(join, 'src')), 'an open node shows minus');
     check(/folderopen\.gif$/.test(await index.getAttribute(`#d_i${started}`, 'src')), 'an open node shows an open folder');
     await index.click(join);
-    check(!(await visibleTitles(index)).includes('Installing'), 'closing it hides "Installing" again');
+    check(!(await visibleTitles(index)).includes(X.toggle.reveals), `closing it hides "${X.toggle.reveals}" again`);
     check(/plus\.gif$/.test(await index.getAttribute(join, 'src')), 'a closed node shows plus again');
 
     // Open everything by clicking each closed toggle: then every node shows.
@@ -147,22 +158,22 @@ async function main() {
       'with every node open the whole tree shows: ' + JSON.stringify(all));
 
     // Clicking a node loads its page into the main frame.
-    await index.click('a.node:text-is("Configuring")');
-    let mainFrame = await waitForMain(page, 'sample_3.html');
-    check(mainFrame !== null, 'clicking "Configuring" loads sample_3.html in main');
+    await index.click(`a.node:text-is("${X.click.node}")`);
+    let mainFrame = await waitForMain(page, X.click.page);
+    check(mainFrame !== null, `clicking "${X.click.node}" loads ${X.click.page} in main`);
     if (mainFrame) {
-      check((await mainFrame.textContent('h2')).includes('Configuring'), 'the page shows its heading');
-      check(await index.getAttribute(`#d_a${await nodeIdOf(index, 'Configuring')}`, 'class') === 'nodeSel',
+      check((await mainFrame.textContent(X.click.heading)).includes(X.click.node), 'the page shows its heading');
+      check(await index.getAttribute(`#d_a${await nodeIdOf(index, X.click.node)}`, 'class') === 'nodeSel',
         'the clicked node is marked selected');
 
       // Previous and Next.
       await mainFrame.click('a:has(img[src="next.png"])');
-      mainFrame = await waitForMain(page, 'sample_4.html');
-      check(mainFrame !== null, 'Next goes from page 3 to page 4');
+      mainFrame = await waitForMain(page, X.click.next);
+      check(mainFrame !== null, `Next goes from ${X.click.page} to ${X.click.next}`);
       if (mainFrame) {
         await mainFrame.click('a:has(img[src="previous.png"])');
-        mainFrame = await waitForMain(page, 'sample_3.html');
-        check(mainFrame !== null, 'Previous goes back to page 3');
+        mainFrame = await waitForMain(page, X.click.page);
+        check(mainFrame !== null, `Previous goes back to ${X.click.page}`);
       }
       const navImages = mainFrame ? await mainFrame.$$eval('img', (imgs) => imgs
         .filter((i) => /(previous|next)\.png$/.test(i.src)).map((i) => i.complete && i.naturalWidth === 48)) : [];
@@ -170,16 +181,20 @@ async function main() {
     }
 
     // A link to an anchor on another page lands on that page.
-    await index.click('a.node:text-is("Installing")');
-    mainFrame = await waitForMain(page, 'sample_2.html');
-    check(mainFrame !== null, 'clicking "Installing" loads sample_2.html');
+    await index.click(`a.node:text-is("${X.link.node}")`);
+    mainFrame = await waitForMain(page, X.link.page);
+    check(mainFrame !== null, `clicking "${X.link.node}" loads ${X.link.page}`);
     if (mainFrame) {
-      check(await mainFrame.getAttribute('a:text-is("see details")', 'href') === 'sample_5.html#details',
-        'the anchor link was redirected to sample_5.html#details');
-      await mainFrame.click('a:text-is("see details")');
-      mainFrame = await waitForMain(page, 'sample_5.html#details');
-      check(mainFrame !== null, 'following it lands on sample_5.html#details');
-      if (mainFrame) check((await mainFrame.textContent('h2')).includes('Details'), 'which shows "Details"');
+      const linkSelector = `a:has-text("${X.link.text}")`;
+      const href = await mainFrame.getAttribute(linkSelector, 'href');
+      check(href !== null && href.startsWith(X.link.href),
+        `the anchor link was redirected to ${X.link.href} (found ${href})`);
+      await mainFrame.click(linkSelector);
+      mainFrame = href ? await waitForMain(page, href) : null;
+      check(mainFrame !== null, `following it lands on ${href}`);
+      if (mainFrame) {
+        check((await mainFrame.textContent(X.link.heading)).includes(X.link.shows), `which shows "${X.link.shows}"`);
+      }
     }
 
     await page.screenshot({ path: path.join(path.dirname(path.resolve(siteDir)), 'site.png') });
