@@ -122,6 +122,33 @@ TEST(HtmlFilterTest, BinaryInputFailsWithoutOutput) {
     EXPECT_FALSE(file_exists(dir.file("out.html").c_str()));
 }
 
+// Stray markup inside a tag leaves tidy an attribute without a name; the
+// filter once threw on it while deciding whether to keep the element.
+struct StrayCase {
+    const char* tag;
+    bool metaKept;
+};
+
+constexpr StrayCase kStray[] = {
+    {"<meta <%p%> charset=\"utf-8\">", true},
+    {"<meta <%p %>>", false},
+    {"<link <%x%> rel=\"stylesheet\" href=\"a.css\">", false},
+};
+
+TEST(HtmlFilterTest, StrayMarkupInsideTagsIsCleaned) {
+    for (const StrayCase& c : kStray) {
+        SCOPED_TRACE(c.tag);
+        TempDir dir;
+        write_text(dir.file("in.html"), std::string("<html>\n<head>\n") + c.tag +
+                                            "\n</head>\n<body>\n<p>Kept text</p>\n</body>\n</html>\n");
+        ASSERT_EQ(filter(dir.file("in.html"), dir.file("out.html")), 0);
+        const std::string out = read_file(dir.file("out.html"));
+        EXPECT_NE(out.find("<p>Kept text</p>"), std::string::npos) << out;
+        EXPECT_EQ(out.find("<meta") != std::string::npos, c.metaKept) << out;
+        EXPECT_EQ(out.find("<link"), std::string::npos) << out;
+    }
+}
+
 TEST(HtmlFilterTest, UnwritableOutputFails) {
     TempDir dir;
     EXPECT_NE(filter(fixture("word_export.html"), dir.file("no/such/out.html")), 0);

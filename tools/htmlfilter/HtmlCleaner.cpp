@@ -52,6 +52,8 @@ bool is_office_name(ctmbstr name) {
 
 bool keep_meta(TidyNode node) {
     for (TidyAttr a = tidyAttrFirst(node); a != nullptr; a = tidyAttrNext(a)) {
+        // Stray markup in a tag ("<meta <%p") gives an attribute without a name.
+        if (tidyAttrName(a) == nullptr) continue;
         const std::string name = lower(tidyAttrName(a));
         if (name == "charset") return true;
         if (name == "http-equiv" && tidyAttrValue(a) != nullptr && lower(tidyAttrValue(a)) == "content-type")
@@ -62,7 +64,7 @@ bool keep_meta(TidyNode node) {
 
 bool is_stylesheet_link(TidyNode node) {
     for (TidyAttr a = tidyAttrFirst(node); a != nullptr; a = tidyAttrNext(a)) {
-        if (lower(tidyAttrName(a)) == "rel" && tidyAttrValue(a) != nullptr &&
+        if (tidyAttrName(a) != nullptr && lower(tidyAttrName(a)) == "rel" && tidyAttrValue(a) != nullptr &&
             lower(tidyAttrValue(a)).find("stylesheet") != std::string::npos)
             return true;
     }
