@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev
+  # fuzzing (libFuzzer with clang's sanitizer runtimes)
+  clang libclang-rt-14-dev
   # HTML filter, printer spooler, PDF page rotation, desktop program
   libtidy-dev libcups2-dev libqpdf-dev qt6-base-dev qt6-base-dev-tools
   # services and programs the tests drive
