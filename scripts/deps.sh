@@ -9,7 +9,7 @@ packages=(
   # fuzzing (libFuzzer with clang's sanitizer runtimes)
   clang libclang-rt-14-dev
   # HTML filter, printer spooler, PDF page rotation, desktop program
-  libtidy-dev libcups2-dev libqpdf-dev qt6-base-dev qt6-base-dev-tools
+  libtidy-dev libcups2-dev libqpdf-dev libpoppler-cpp-dev qt6-base-dev qt6-base-dev-tools
   # services and programs the tests drive
   cups cups-client cups-bsd ghostscript poppler-utils qpdf xvfb xauth chromium fonts-dejavu-core
   # the word processor and the fonts its page breaks depend on

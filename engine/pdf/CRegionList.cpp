@@ -67,9 +67,18 @@ int char_count(const std::string& text) {
 }
 
 // Page of the selection's range start: the 1-based page (also stored into
-// the hint), or -1 leaving the hint alone.
+// the hint), or -1 leaving the hint alone. Positions count from 0 inside a
+// text box, footnote, header or footer, so the main text's page starts say
+// nothing there: the word processor names the page itself.
 std::int32_t lookup_page(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint) {
-    const std::int32_t index = docinfo.pageIndexOf(pageHint - 1, selection.range()->start());
+    const auto range = selection.range();
+    if (range->storyType() != word::kMainTextStory) {
+        const auto page = static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
+        if (page < 1 || page > docinfo.pageCount) return -1;
+        pageHint = page;
+        return pageHint;
+    }
+    const std::int32_t index = docinfo.pageIndexOf(pageHint - 1, range->start());
     if (index < 0) return -1;
     pageHint = index + 1;
     return pageHint;

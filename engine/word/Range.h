@@ -23,6 +23,9 @@ public:
     virtual std::string text() = 0;
     virtual int start() = 0;
     virtual int end() = 0;
+    // The story the range lies in: kMainTextStory, kFootnotesStory,
+    // kTextFrameStory, k...HeaderStory or k...FooterStory.
+    virtual int storyType() = 0;
     virtual std::unique_ptr<Font> font() = 0;
     // Paragraphs the range touches (a collapsed range: the one it sits in).
     virtual std::unique_ptr<Paragraphs> paragraphs() = 0;

@@ -69,6 +69,17 @@ inline constexpr int kRelativePage = 1;
 inline constexpr int kRelativeColumn = 2;     // horizontal
 inline constexpr int kRelativeParagraph = 2;  // vertical
 
+// Stories a range can lie in (the main text and the stories of their own).
+inline constexpr int kMainTextStory = 1;
+inline constexpr int kFootnotesStory = 2;
+inline constexpr int kTextFrameStory = 5;
+inline constexpr int kEvenPagesHeaderStory = 6;
+inline constexpr int kPrimaryHeaderStory = 7;
+inline constexpr int kEvenPagesFooterStory = 8;
+inline constexpr int kPrimaryFooterStory = 9;
+inline constexpr int kFirstPageHeaderStory = 10;
+inline constexpr int kFirstPageFooterStory = 11;
+
 // Header/footer indexes within a section.
 inline constexpr int kHeaderFooterPrimary = 1;
 inline constexpr int kHeaderFooterFirstPage = 2;

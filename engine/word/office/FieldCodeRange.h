@@ -4,6 +4,7 @@
 #include <string>
 
 #include "word/Range.h"
+#include "word/WordConstants.h"
 #include "word/WordError.h"
 
 namespace vane {
@@ -15,6 +16,7 @@ public:
     std::string text() override { return code_; }
     int start() override { return 0; }
     int end() override { return static_cast<int>(code_.size()); }
+    int storyType() override { return word::kMainTextStory; }
     std::unique_ptr<word::Font> font() override { throw unavailable(); }
     std::unique_ptr<word::Paragraphs> paragraphs() override { throw unavailable(); }
     std::unique_ptr<word::Sections> sections() override { throw unavailable(); }

@@ -5,6 +5,9 @@
 // before (the last character's end, a trailing blank left out).
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "word/office/DocumentSession.h"
 #include "word/office/PageGeometry.h"
 #include "word/office/ParagraphMap.h"
@@ -28,7 +31,15 @@ public:
     int lineDown(int position, int count, int& moved);
 
 private:
+    // How far and how often advanceOf looks back for the same character.
+    static constexpr int kAdvanceSearch = 400;
+    static constexpr int kAdvanceTries = 4;
+
     void moveView(int position);
+    // The advance of `character` at `position`, read from an earlier
+    // occurrence of it in the same paragraph and font; nothing when none is
+    // drawn with a following character on its line.
+    std::optional<double> advanceOf(int position, const std::string& character);
 
     DocumentSession& document_;
     ParagraphMap& map_;

@@ -12,9 +12,11 @@
 #include "word/office/FileUrl.h"
 #include "word/office/OfficeDocumentProperties.h"
 #include "word/office/OfficeFields.h"
+#include "word/office/OfficeFootnotes.h"
 #include "word/office/OfficeHyperlinks.h"
 #include "word/office/OfficePageSetup.h"
 #include "word/office/OfficeSections.h"
+#include "word/office/OfficeShapes.h"
 #include "word/office/OfficeStyles.h"
 #include "word/office/OfficeWindow.h"
 #include "word/office/PostScriptPrint.h"
@@ -147,23 +149,54 @@ std::unique_ptr<word::Hyperlinks> OfficeDocument::hyperlinks() {
 }
 
 std::unique_ptr<word::Shapes> OfficeDocument::shapes() {
-    throw word::WordError("Shapes: not available from the office backend yet");
+    open();
+    return std::make_unique<OfficeShapes>(session_, document_);
 }
 
 std::unique_ptr<word::Footnotes> OfficeDocument::footnotes() {
-    throw word::WordError("Footnotes: not available from the office backend yet");
+    return uno_call("Footnotes", [&]() -> std::unique_ptr<word::Footnotes> {
+        open();
+        return std::make_unique<OfficeFootnotes>(session_, document_);
+    });
 }
+
+namespace {
+
+// Sections as runs of pages sharing a page style. A one-page run whose style
+// is followed by the next run's style is that section's different first
+// page, which the office imports as a page style of its own.
+std::vector<PageStyleInfo> section_runs(PageGeometry& geometry) {
+    std::vector<PageStyleInfo> runs;
+    std::vector<int> pages;
+    for (int page = 1; page <= geometry.pageCount(); ++page) {
+        const PageStyleInfo& style = geometry.page(page);
+        if (runs.empty() || runs.back().name != style.name) {
+            runs.push_back(style);
+            pages.push_back(0);
+        }
+        ++pages.back();
+    }
+    std::vector<PageStyleInfo> sections;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        if (pages[i] == 1 && i + 1 < runs.size() && runs[i].followStyle == runs[i + 1].name &&
+            runs[i].firstShared) {
+            PageStyleInfo merged = runs[i + 1];
+            merged.firstShared = false;
+            merged.firstPageStyle = runs[i].name;
+            sections.push_back(std::move(merged));
+            ++i;
+        } else {
+            sections.push_back(runs[i]);
+        }
+    }
+    return sections;
+}
+
+}  // namespace
 
 std::unique_ptr<word::Sections> OfficeDocument::sections() {
     return uno_call("Sections", [&]() -> std::unique_ptr<word::Sections> {
-        DocumentSession& document = open();
-        PageGeometry& geometry = document.geometry();
-        std::vector<PageStyleInfo> runs;
-        for (int page = 1; page <= geometry.pageCount(); ++page) {
-            const PageStyleInfo& style = geometry.page(page);
-            if (runs.empty() || runs.back().name != style.name) runs.push_back(style);
-        }
-        return std::make_unique<OfficeSections>(std::move(runs));
+        return std::make_unique<OfficeSections>(session_, document_, section_runs(open().geometry()));
     });
 }
 
@@ -185,6 +218,10 @@ std::unique_ptr<word::PageSetup> OfficeDocument::pageSetup() {
         PageGeometry& geometry = open().geometry();
         std::vector<PageStyleInfo> styles;
         for (int page = 1; page <= geometry.pageCount(); ++page) styles.push_back(geometry.page(page));
+        const auto sections = section_runs(geometry);
+        if (!styles.empty() && !sections.empty() && !sections.front().firstPageStyle.empty()) {
+            styles.front().firstShared = false;
+        }
         return std::make_unique<OfficePageSetup>(styles);
     });
 }

@@ -71,7 +71,7 @@ std::unique_ptr<word::Sections> OfficeRange::sections() {
         std::vector<PageStyleInfo> styles{document.pageStyleAt(start_)};
         const PageStyleInfo& last = document.pageStyleAt(std::max(start_, end_ - 1));
         if (last.name != styles.front().name) styles.push_back(last);
-        return std::make_unique<OfficeSections>(std::move(styles));
+        return std::make_unique<OfficeSections>(session_, document_, std::move(styles));
     });
 }
 

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "word/Range.h"
+#include "word/WordConstants.h"
 #include "word/office/OfficeSession.h"
 
 namespace vane {
@@ -18,6 +19,7 @@ public:
     std::string text() override;
     int start() override { return start_; }
     int end() override { return end_; }
+    int storyType() override { return word::kMainTextStory; }
     std::unique_ptr<word::Font> font() override;
     std::unique_ptr<word::Paragraphs> paragraphs() override;
     std::unique_ptr<word::Sections> sections() override;

@@ -1,16 +1,16 @@
 #include "word/office/OfficeSection.h"
 
-#include "word/WordError.h"
+#include "word/office/OfficeHeadersFooters.h"
 #include "word/office/OfficePageSetup.h"
 
 namespace vane {
 
 std::unique_ptr<word::HeadersFooters> OfficeSection::headers() {
-    throw word::WordError("Headers: not available from the office backend yet");
+    return std::make_unique<OfficeHeadersFooters>(session_, document_, style_.name, style_.firstPageStyle, true);
 }
 
 std::unique_ptr<word::HeadersFooters> OfficeSection::footers() {
-    throw word::WordError("Footers: not available from the office backend yet");
+    return std::make_unique<OfficeHeadersFooters>(session_, document_, style_.name, style_.firstPageStyle, false);
 }
 
 std::unique_ptr<word::PageSetup> OfficeSection::pageSetup() {

@@ -7,7 +7,7 @@ namespace vane {
 
 std::unique_ptr<word::Section> OfficeSections::item(int index) {
     if (index < 1 || index > count()) throw word::WordError("Sections: the requested member does not exist");
-    return std::make_unique<OfficeSection>(styles_[static_cast<std::size_t>(index - 1)]);
+    return std::make_unique<OfficeSection>(session_, document_, styles_[static_cast<std::size_t>(index - 1)]);
 }
 
 std::unique_ptr<word::Section> OfficeSections::first() {

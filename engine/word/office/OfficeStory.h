@@ -13,13 +13,19 @@ namespace vane {
 
 class OfficeStory {
 public:
-    explicit OfficeStory(const css::uno::Reference<css::text::XText>& text) : text_(text) {}
+    // `type`: the story type a range in it reports (kFootnotesStory, ...).
+    OfficeStory(const css::uno::Reference<css::text::XText>& text, int storyType)
+        : type(storyType), text_(text) {}
+
+    // An empty story (a header or footer that is not switched on).
+    bool empty() const { return !text_.is(); }
 
     const css::uno::Reference<css::text::XText>& text() const { return text_; }
     ParagraphMap& map();
     // One past the last position.
-    int end() { return map().storyEnd(); }
+    int end() { return empty() ? 0 : map().storyEnd(); }
 
+    const int type;
     // The selection while it lies in this story, [start, end).
     int selectionStart = 0;
     int selectionEnd = 0;

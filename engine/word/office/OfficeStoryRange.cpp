@@ -31,8 +31,9 @@ const PageStyleInfo& OfficeStoryRange::pageStyle() {
 std::string OfficeStoryRange::text() {
     return uno_call("Range.Text", [&]() -> std::string {
         open();
-        ParagraphMap& map = story_->map();
         std::string out;
+        if (story_->empty()) return out;
+        ParagraphMap& map = story_->map();
         const auto& entries = map.entries();
         if (entries.empty()) return out;
         for (int i = map.entryAt(start_); i < static_cast<int>(entries.size()); ++i) {
@@ -65,7 +66,7 @@ std::unique_ptr<word::Paragraphs> OfficeStoryRange::paragraphs() {
 
 std::unique_ptr<word::Sections> OfficeStoryRange::sections() {
     return uno_call("Range.Sections", [&]() -> std::unique_ptr<word::Sections> {
-        return std::make_unique<OfficeSections>(std::vector<PageStyleInfo>{pageStyle()});
+        return std::make_unique<OfficeSections>(session_, document_, std::vector<PageStyleInfo>{pageStyle()});
     });
 }
 
@@ -73,6 +74,7 @@ std::unique_ptr<word::Hyperlinks> OfficeStoryRange::hyperlinks() {
     return uno_call("Range.Hyperlinks", [&]() -> std::unique_ptr<word::Hyperlinks> {
         open();
         std::vector<FoundLink> inside;
+        if (story_->empty()) return std::make_unique<OfficeHyperlinks>(session_, document_, story_, inside);
         for (const FoundLink& link : scan_links(story_->map())) {
             if (link.start < end_ && link.end > start_) inside.push_back(link);
         }
@@ -84,9 +86,8 @@ std::unique_ptr<word::Style> OfficeStoryRange::style() {
     return uno_call("Range.Style", [&]() -> std::unique_ptr<word::Style> {
         open();
         ParagraphMap& map = story_->map();
-        const std::string name =
-            prop_text(props(map.entries()[static_cast<std::size_t>(map.entryAt(start_))].paragraph),
-                      "ParaStyleName");
+        const std::string name = prop_text(
+            props(map.entries()[static_cast<std::size_t>(map.entryAt(start_))].paragraph), "ParaStyleName");
         return OfficeStyles::paragraphStyle(document_->document(), name);
     });
 }

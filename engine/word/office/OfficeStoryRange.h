@@ -23,6 +23,7 @@ public:
     std::string text() override;
     int start() override { return start_; }
     int end() override { return end_; }
+    int storyType() override { return story_->type; }
     std::unique_ptr<word::Font> font() override;
     std::unique_ptr<word::Paragraphs> paragraphs() override;
     std::unique_ptr<word::Sections> sections() override;

@@ -86,6 +86,7 @@ const PageStyleInfo& PageGeometry::style(const std::string& name) {
     info.rightMargin = prop<sal_Int32>(set, "RightMargin");
     info.landscape = prop<bool>(set, "IsLandscape");
     info.firstShared = prop<bool>(set, "FirstIsShared", true);
+    info.followStyle = prop_text(set, "FollowStyle");
     const bool headerOn = prop<bool>(set, "HeaderIsOn");
     const bool footerOn = prop<bool>(set, "FooterIsOn");
     info.headerShared = !((headerOn && !prop<bool>(set, "HeaderIsShared", true)) ||

@@ -24,6 +24,11 @@ struct PageStyleInfo {
     bool landscape = false;
     bool firstShared = true;   // no own first-page header and footer
     bool headerShared = true;  // no own even-page header and footer
+    std::string followStyle;   // the style of the page after one of this style
+    // A style of its own that the office made for this section's first page
+    // (a different first page, as imported): its header and footer are the
+    // section's first-page ones.
+    std::string firstPageStyle;
 };
 
 class PageGeometry {

@@ -246,15 +246,23 @@ int ParagraphMap::offsetInParagraph(int index, const Reference<text::XTextRange>
 
 std::optional<int> ParagraphMap::findPosition(const Reference<text::XTextRange>& range, bool atEnd) {
     const Reference<text::XTextRange> point = atEnd ? range->getEnd() : range->getStart();
-    int index = 0;
+    // The office refuses to compare ranges of different texts; a text of one
+    // paragraph is only compared when counting inside it, so every step may
+    // be the one that finds the range elsewhere (the view cursor gone down
+    // from a footnote's last line into the next note or the body).
     try {
-        index = entryOf(0, point);
+        int index = 0;
+        try {
+            index = entryOf(0, point);
+        } catch (const css::lang::IllegalArgumentException&) {
+            const int textIndex = textIndexOf(point);
+            if (textIndex == 0) return std::nullopt;
+            index = entryOf(textIndex, point);
+        }
+        return entries_[static_cast<std::size_t>(index)].start + offsetInParagraph(index, point);
     } catch (const css::lang::IllegalArgumentException&) {
-        const int textIndex = textIndexOf(point);
-        if (textIndex == 0) return std::nullopt;
-        index = entryOf(textIndex, point);
+        return std::nullopt;
     }
-    return entries_[static_cast<std::size_t>(index)].start + offsetInParagraph(index, point);
 }
 
 int ParagraphMap::positionOf(const Reference<text::XTextRange>& range, bool atEnd) {

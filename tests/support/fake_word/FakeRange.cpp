@@ -83,6 +83,24 @@ public:
         enter("Range.End");
         return end_;
     }
+    int storyType() override {
+        enter("Range.StoryType");
+        if (story_ == &doc_->main()) return word::kMainTextStory;
+        for (const auto& note : doc_->footnotes()) {
+            if (note.get() == story_) return word::kFootnotesStory;
+        }
+        for (const auto& section : doc_->sections()) {
+            for (const auto& [key, story] : section.headerFooters) {
+                if (story.get() != story_) continue;
+                static constexpr int kHeaders[] = {word::kPrimaryHeaderStory, word::kFirstPageHeaderStory,
+                                                   word::kEvenPagesHeaderStory};
+                static constexpr int kFooters[] = {word::kPrimaryFooterStory, word::kFirstPageFooterStory,
+                                                   word::kEvenPagesFooterStory};
+                return (key.first != 0 ? kHeaders : kFooters)[key.second - 1];
+            }
+        }
+        return word::kTextFrameStory;
+    }
     std::unique_ptr<word::Font> font() override {
         enter("Range.Font");
         const auto& lines = story_->lines();
