@@ -4,6 +4,9 @@
 #ifndef _WIN32
 #include "word/office/OfficeBackend.h"
 #endif
+#ifdef _WIN32
+#include "word/com/ComBackend.h"
+#endif
 
 namespace vane::word {
 
@@ -20,7 +23,9 @@ WordBackend* installed = nullptr;
 }  // namespace
 
 WordBackend& word_backend() {
-#ifndef _WIN32
+#ifdef _WIN32
+    if (installed == nullptr) return com_backend();
+#else
     if (installed == nullptr) return office_backend();
 #endif
     static MissingBackend missing;
