@@ -2,6 +2,7 @@
 # Installs what is missing, builds, and runs the main job: publishes the bundled
 # sample guide as a PDF (through the "Folivane" PostScript queue) and as an
 # HTML site, into build/demo.
+#   demo.sh --desk   opens the desk program on the guide instead (needs a display).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
@@ -9,6 +10,10 @@ bash scripts/build.sh release
 bash scripts/services.sh
 
 vane=build/release/tools/vane/vane
+if [ "${1:-}" = "--desk" ]; then
+  "$vane" install_printer -p Folivane -d "Generic PostScript Printer"
+  exec build/release/desk/ui/vanedesk "$PWD/samples/folivane-guide.docx"
+fi
 out=build/demo
 mkdir -p "$out"
 "$vane" display_info
