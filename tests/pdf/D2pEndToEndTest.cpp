@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -180,14 +181,6 @@ protected:
     static inline std::string installOutput_;
 };
 
-// Whether a title holds a letter pair the documents' fonts draw as one
-// ligature glyph.
-bool has_ligature_pair(const std::string& title) {
-    for (const char* pair : {"ff", "fi", "fl", "ft", "ti", "tt", "fj"})
-        if (title.find(pair) != std::string::npos) return true;
-    return false;
-}
-
 struct DocumentCase {
     const char* file;
     bool headings;   // the outline is not empty
@@ -221,10 +214,6 @@ TEST_F(D2pEndToEnd, CorpusDocumentsBecomePdfsWithOutlineAndLinks) {
             SCOPED_TRACE(e.title);
             EXPECT_GE(e.page, 1);
             EXPECT_LE(e.page, facts.pages);
-            // Known defect, tracked by the disabled test below: a glyph that
-            // draws two letters (the fonts' "ft", "ti" ligatures) loses its
-            // text on the way through pdftocairo -ps.
-            if (has_ligature_pair(e.title)) continue;
             EXPECT_NE(text.find(squeeze(e.title)), std::string::npos) << "title not found in the text";
         }
         EXPECT_EQ(!facts.uris.empty(), c.urlLinks);
@@ -279,16 +268,32 @@ TEST_F(D2pEndToEnd, LevelSevenFailsBeforeTheOffice) {
 }
 
 // The PDF's text must be searchable also where the fonts draw two letters as
-// one glyph. Fails today: pdftocairo -ps names those glyphs without a text
-// mapping ("Fifth" extracts as "Fi\x01h"). Enabled again once the printed
-// PostScript keeps the mapping.
-TEST_F(D2pEndToEnd, DISABLED_LigatureTitlesAreSearchable) {
-    const std::string document = stage("pandoc__headers.docx");
-    const std::string pdf = dir.file("out.pdf");
-    const ShellRun run = d2p("-d 6", document, pdf);
-    ASSERT_EQ(run.status, 0) << run.out;
-    const std::string text = squeeze(shell("pdftotext -enc UTF-8 " + quoted(pdf) + " -").out);
-    EXPECT_NE(text.find(squeeze("Fifth level")), std::string::npos);
+// one glyph ("ft" in "Fifth", "ti" in "section"): pdftocairo -ps names those
+// glyphs without any text.
+TEST_F(D2pEndToEnd, LigatureTitlesAreSearchable) {
+    const struct {
+        const char* file;
+        const char* title;
+    } cases[] = {
+        {"pandoc__headers.docx", "Fifth level"},
+        {"pandoc__links.docx", "A section for testing link targets"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string document = stage(c.file);
+        const std::string pdf = dir.file("out.pdf");
+        const ShellRun run = d2p("-d 6", document, pdf);
+        ASSERT_EQ(run.status, 0) << run.out;
+        const std::string text = shell("pdftotext -enc UTF-8 " + quoted(pdf) + " -").out;
+        EXPECT_NE(squeeze(text).find(squeeze(c.title)), std::string::npos) << text;
+        // No glyph left without its text.
+        EXPECT_EQ(std::count_if(text.begin(), text.end(),
+                                [](char ch) { return ch > 0 && ch < 32 && ch != '\n' && ch != '\f'; }),
+                  0);
+        fs::remove(pdf);
+        fs::remove(document);
+        fs::remove_all(dir.file("office"));
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include <stdexcept>
 
 #include "platform/Env.h"
+#include "word/office/LigatureGlyphNames.h"
 #include "word/office/OfficeProcess.h"
 
 namespace vane {
@@ -97,13 +98,16 @@ void PostScriptPrint::convert() const {
 
 void PostScriptPrint::run() const {
     std::vector<bool> landscape;
+    LigatureTexts ligatures;
     try {
         landscape = rotateLandscapePages();
+        ligatures = read_ligature_texts(pdfPath_);
     } catch (const std::exception& e) {
         throw std::runtime_error(std::string("cannot read the exported PDF: ") + e.what());
     }
     convert();
-    const std::string marked = mark_landscape_pages(read_all(rawPath_), landscape);
+    const std::string marked =
+        mark_landscape_pages(label_ligature_glyphs(read_all(rawPath_), ligatures), landscape);
     std::ofstream out(outputPath_, std::ios::binary | std::ios::trunc);
     out << marked;
     out.close();

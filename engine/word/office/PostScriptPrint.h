@@ -3,7 +3,9 @@
 // with its top-left corner at the paper's top-right; pdftocairo turns that
 // PDF into PostScript (keeping the text searchable after Ghostscript), and
 // each landscape page's setup gets a /Rotate 270 page mark so that the final
-// PDF shows it upright. Intermediate files are removed with the object.
+// PDF shows it upright. Glyphs that draw several letters get their text back
+// from the exported PDF (LigatureGlyphNames.h). Intermediate files are
+// removed with the object.
 #pragma once
 
 #include <string>
