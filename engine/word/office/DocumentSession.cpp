@@ -5,7 +5,9 @@
 #include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/view/XViewCursor.hpp>
+#include <filesystem>
 #include <stdexcept>
+#include <system_error>
 
 #include "word/office/UnoProps.h"
 
@@ -18,6 +20,12 @@ using css::uno::UNO_QUERY_THROW;
 DocumentSession::DocumentSession(const Reference<css::text::XTextDocument>& document,
                                  const Reference<css::uno::XComponentContext>& context)
     : document_(document), context_(context) {}
+
+DocumentSession::~DocumentSession() {
+    if (lockFile.empty()) return;
+    std::error_code error;
+    std::filesystem::remove(lockFile, error);
+}
 
 Reference<css::frame::XModel> DocumentSession::model() const {
     if (!document_.is()) throw std::runtime_error("the document is closed");

@@ -9,6 +9,7 @@
 #include <com/sun/star/text/XTextViewCursor.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "word/office/PageGeometry.h"
@@ -22,6 +23,9 @@ class DocumentSession {
 public:
     DocumentSession(const css::uno::Reference<css::text::XTextDocument>& document,
                     const css::uno::Reference<css::uno::XComponentContext>& context);
+    ~DocumentSession();
+    DocumentSession(const DocumentSession&) = delete;
+    DocumentSession& operator=(const DocumentSession&) = delete;
 
     const css::uno::Reference<css::text::XTextDocument>& document() const { return document_; }
     const css::uno::Reference<css::uno::XComponentContext>& context() const { return context_; }
@@ -51,6 +55,10 @@ public:
     std::shared_ptr<OfficeStory> story;
     // A collapsed selection at a wrap point, shown at the end of the line before.
     bool atLineEnd = false;
+
+    // The office's lock file for the loaded file. An office that is killed
+    // leaves it beside the file: it is removed when the document goes.
+    std::string lockFile;
 
     bool closed() const { return !document_.is(); }
     // Closes the document without saving.

@@ -7,6 +7,7 @@
 #include <com/sun/star/text/XTextFieldsSupplier.hpp>
 #include <com/sun/star/util/XRefreshable.hpp>
 #include <filesystem>
+#include <set>
 
 #include "word/WordConstants.h"
 #include "word/office/FileUrl.h"
@@ -34,6 +35,36 @@ namespace {
 
 std::string absolute_path(const std::string& path) {
     return std::filesystem::absolute(path).string();
+}
+
+// The office's own temporary files in `folder` ("lu<...>.tmp").
+std::set<std::filesystem::path> office_temporaries(const std::filesystem::path& folder) {
+    std::set<std::filesystem::path> found;
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.size() > 6 && name.rfind("lu", 0) == 0 && name.ends_with(".tmp")) found.insert(it->path());
+    }
+    return found;
+}
+
+// Stores the document under `path`. A store that fails (full disk, folder
+// turned read-only, office gone) leaves the office's lock file beside the
+// target, and an office killed while storing its temporary file too: both
+// are removed before the error goes on.
+void store_to(const Reference<css::frame::XStorable>& storable, const std::string& path,
+              const css::uno::Sequence<css::beans::PropertyValue>& properties) {
+    const std::filesystem::path target(path);
+    const std::set<std::filesystem::path> earlier = office_temporaries(target.parent_path());
+    try {
+        storable->storeToURL(ou(file_url(path)), properties);
+    } catch (...) {
+        std::error_code error;
+        std::filesystem::remove(target.parent_path() / (".~lock." + target.filename().string() + "#"), error);
+        for (const auto& temporary : office_temporaries(target.parent_path()))
+            if (!earlier.contains(temporary)) std::filesystem::remove_all(temporary, error);
+        throw;
+    }
 }
 
 }  // namespace
@@ -66,9 +97,8 @@ void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addT
         // Live text ranges make the export drop every bookmark anchor.
         document.release();
         const Reference<css::frame::XStorable> storable(document.document(), UNO_QUERY_THROW);
-        storable->storeToURL(
-            ou(file_url(absolute_path(path))),
-            arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
+        store_to(storable, absolute_path(path),
+                 arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
     });
 }
 
@@ -89,10 +119,10 @@ void OfficeDocument::exportPdf(const std::string& path) {
         // Without the blank pages the layout inserts for odd/even starts, as
         // the pages are counted.
         const auto filterData = arguments({{"IsSkipEmptyPages", Any(true)}});
-        storable->storeToURL(ou(file_url(absolute_path(path))),
-                             arguments({{"FilterName", Any(rtl::OUString("writer_pdf_Export"))},
-                                        {"FilterData", Any(filterData)},
-                                        {"Overwrite", Any(true)}}));
+        store_to(storable, absolute_path(path),
+                 arguments({{"FilterName", Any(rtl::OUString("writer_pdf_Export"))},
+                            {"FilterData", Any(filterData)},
+                            {"Overwrite", Any(true)}}));
     });
 }
 

@@ -5,6 +5,8 @@
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <filesystem>
+#include <string>
+#include <utility>
 
 #include "word/office/FileUrl.h"
 #include "word/office/OfficeDocument.h"
@@ -16,6 +18,19 @@ namespace vane {
 using css::uno::Any;
 using css::uno::Reference;
 using css::uno::UNO_QUERY;
+
+namespace {
+
+// Removes a lock file of the office's when it goes, unless `path` was cleared.
+struct LockFileGuard {
+    std::string path;
+    ~LockFileGuard() {
+        std::error_code error;
+        if (!path.empty()) std::filesystem::remove(path, error);
+    }
+};
+
+}  // namespace
 
 bool is_word_processor_filter(const std::string& filter) {
     return !filter.empty() && filter.rfind("Text", 0) != 0;
@@ -29,6 +44,10 @@ std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
         if (error || !std::filesystem::is_regular_file(absolute, error)) return nullptr;
         const Reference<css::frame::XComponentLoader> loader(session_->office().desktop(),
                                                              css::uno::UNO_QUERY_THROW);
+        // An office killed while loading leaves its lock file for the file
+        // behind: it is removed unless a loaded document takes it over.
+        const std::filesystem::path loaded(absolute);
+        LockFileGuard lock{(loaded.parent_path() / (".~lock." + loaded.filename().string() + "#")).string()};
         Reference<css::lang::XComponent> component;
         try {
             component = loader->loadComponentFromURL(
@@ -58,6 +77,8 @@ std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
             return nullptr;
         }
         auto document = std::make_shared<DocumentSession>(text, session_->office().context());
+        document->lockFile = std::move(lock.path);
+        lock.path.clear();
         session_->documents.push_back(document);
         session_->active = document;
         return std::make_unique<OfficeDocument>(session_, document);

@@ -74,9 +74,16 @@ OfficeProcess::OfficeProcess(Env& env, const OfficeProcessOptions& options) : en
                                  " 2>/dev/null || "
                                  "{ kill -9 -\"$1\" 2>/dev/null; sleep 1; rm -rf " +
                                  shell_quote(profile_->path()) + "; }";
-    std::string script =
-        "setsid sh -c " + shell_quote(watchdog) + " watchdog \"$$\" </dev/null >/dev/null 2>&1 & exec " +
-        shell_quote(options_.program) + " " + shell_quote("-env:UserInstallation=" + profile_->url());
+    // The office keeps its own temporary files inside the profile, so that
+    // they go with it even when the office is killed. It writes no lock files
+    // beside the documents it loads: we only ever load our own copies, and a
+    // lock left by a killed office (or held by a parallel run on the same
+    // file) must not stay in the user's folders or refuse a load.
+    const std::string officeTemp = shell_quote(profile_->path() + "/tmp");
+    std::string script = "setsid sh -c " + shell_quote(watchdog) +
+                         " watchdog \"$$\" </dev/null >/dev/null 2>&1 & mkdir -p " + officeTemp +
+                         "; TMPDIR=" + officeTemp + "; SAL_ENABLE_FILE_LOCKING=0; export TMPDIR SAL_ENABLE_FILE_LOCKING; exec " +
+                         shell_quote(options_.program) + " " + shell_quote("-env:UserInstallation=" + profile_->url());
     if (!options_.visible) script += " --headless --invisible";
     script += " --norestore --nologo --nodefault --nolockcheck " +
               shell_quote("--accept=pipe,name=" + profile_->pipeName() + ";urp;StarOffice.ComponentContext") +

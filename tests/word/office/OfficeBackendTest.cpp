@@ -21,6 +21,25 @@ int office_profiles() {
     return count;
 }
 
+// Points TMPDIR at a directory of the test's own, so that counting profiles
+// sees only this test's offices, not those of suites running in parallel.
+class PrivateTemp {
+public:
+    PrivateTemp() : saved_(std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "") {
+        ::setenv("TMPDIR", dir_.path().c_str(), 1);
+    }
+    ~PrivateTemp() {
+        if (saved_.empty())
+            ::unsetenv("TMPDIR");
+        else
+            ::setenv("TMPDIR", saved_.c_str(), 1);
+    }
+
+private:
+    test::TempDir dir_;
+    std::string saved_;
+};
+
 // Runs with PATH holding nothing but a shell: the office cannot be found.
 class WithoutOffice {
 public:
@@ -42,6 +61,7 @@ TEST(OfficeBackend, TheModuleLiesNextToTheEngine) {
 }
 
 TEST(OfficeBackend, StartsTheOfficeThroughTheModule) {
+    PrivateTemp temp;
     const int profiles = office_profiles();
     auto app = word::word_backend().createApplication();
     ASSERT_NE(app, nullptr);
@@ -60,6 +80,7 @@ TEST(OfficeBackend, CheckWinwordReportsTheMajorVersion) {
 }
 
 TEST(OfficeBackend, WithoutTheOfficeCreatingTheApplicationFailsCleanly) {
+    PrivateTemp temp;
     const int profiles = office_profiles();
     WithoutOffice missing;
     EXPECT_THROW(word::word_backend().createApplication(), word::WordError);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <stdexcept>
 #include <thread>
+#include <vector>
 
 #include "TempDir.h"
 #include "platform/CommandLine.h"
@@ -26,6 +27,34 @@ TEST(OfficeProcess, StartsConnectsAndQuitsWithoutLeavingAnything) {
         EXPECT_TRUE(office.quit());
         EXPECT_FALSE(office.running());
     }
+    EXPECT_FALSE(std::filesystem::exists(profile));
+}
+
+// The office's own temporary files lie inside the profile, so that they go
+// with it even when the office is killed instead of quitting.
+TEST(OfficeProcess, KeepsTheOfficeTemporariesInsideTheProfile) {
+    test::TempDir tmp;
+    const char* previous = std::getenv("TMPDIR");
+    const std::string saved = previous == nullptr ? std::string() : previous;
+    ::setenv("TMPDIR", tmp.path().c_str(), 1);
+    std::string profile;
+    std::vector<std::string> outside;
+    bool insideFound = false;
+    {
+        OfficeProcess office(env(), {});
+        profile = office.profile().path();
+        for (const auto& entry : std::filesystem::directory_iterator(tmp.path()))
+            if (entry.path().string() != profile) outside.push_back(entry.path().filename().string());
+        insideFound = !std::filesystem::is_empty(profile + "/tmp");
+        EXPECT_TRUE(office.quit());
+    }
+    if (previous == nullptr)
+        ::unsetenv("TMPDIR");
+    else
+        ::setenv("TMPDIR", saved.c_str(), 1);
+    EXPECT_EQ(profile.rfind(tmp.path(), 0), 0u);
+    EXPECT_EQ(outside, std::vector<std::string>{});
+    EXPECT_TRUE(insideFound);
     EXPECT_FALSE(std::filesystem::exists(profile));
 }
 
