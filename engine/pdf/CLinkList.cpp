@@ -136,7 +136,7 @@ bool CLinkList::extractTocLinks(word::Application& application, word::Document& 
     return true;
 }
 
-std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement) const {
+std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, int orientation) const {
     std::vector<std::int32_t> pages;
     std::int32_t first = 1;
     std::int32_t step = 1;
@@ -149,12 +149,22 @@ std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement) const 
         step = docinfo.oddAndEvenPages != 0 ? 2 : 1;
         if (docinfo.differentFirstPage != 0) first = docinfo.oddAndEvenPages != 0 ? 3 : 2;
     }
-    for (std::int32_t page = first; page <= docinfo.pageCount; page += step) pages.push_back(page);
+    for (std::int32_t page = first; page <= docinfo.pageCount; page += step) {
+        // A section's header never shows on a page of another orientation: its
+        // rectangle, measured on the section's own pages, would land on unrelated text.
+        const auto index = static_cast<std::size_t>(page - 1);
+        if ((orientation == word::kPortrait || orientation == word::kLandscape) &&
+            index < docinfo.pageOrientations.size() &&
+            docinfo.pageOrientations[index] != static_cast<std::uint32_t>(orientation)) {
+            continue;
+        }
+        pages.push_back(page);
+    }
     return pages;
 }
 
 void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
-                              std::int32_t& pageHint, Placement placement) {
+                              std::int32_t& pageHint, Placement placement, int orientation) {
     std::string address;
     try {
         address = hyperlink.address();
@@ -208,7 +218,8 @@ void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selec
                     static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
                 if (page != -1) add(page, type, *region, dest);
             } else {
-                for (std::int32_t page : replicatedPages(placement)) add(page, type, *region, dest);
+                for (std::int32_t page : replicatedPages(placement, orientation))
+                    add(page, type, *region, dest);
             }
         }
     }
@@ -279,6 +290,7 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
     const int count = sections->count();
     for (int s = 1; s <= count; ++s) {
         const auto section = sections->item(s);
+        const int orientation = section->pageSetup()->orientation();
         for (const Visit& visit : visits) {
             if (visit.placement == Placement::FirstPage && docinfo.differentFirstPage == 0) continue;
             if (visit.placement == Placement::EvenPages && docinfo.oddAndEvenPages == 0) continue;
@@ -287,7 +299,7 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
             const auto hyperlinks = collection->item(visit.index)->range()->hyperlinks();
             const int links = hyperlinks->count();
             for (int j = 1; j <= links; ++j) {
-                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement);
+                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement, orientation);
             }
         }
     }
@@ -329,13 +341,14 @@ bool CLinkList::resolveDestinations(word::Application& application) {
         if (target == nullptr) continue;
         const int start = target->start();
         const float v = selection_vertical_position(*selection);
-        // The page hint still names the previous destination's page.
-        link.destY = destination_y(v, docinfo.pageHeight(pageHint));
         const std::int32_t index = docinfo.pageIndexOf(pageHint - 1, start);
         if (index >= 0) {
             link.destPage = index + 1;
             pageHint = link.destPage;
         }
+        // Measured against the height of the target's own page: the previous
+        // destination's page may be of another size or orientation.
+        link.destY = destination_y(v, docinfo.pageHeight(pageHint));
         print_verbose(217, static_cast<int>(i + 1), link.destPage, link.destY);
     }
     return true;

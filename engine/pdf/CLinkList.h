@@ -51,10 +51,12 @@ private:
     enum class Placement { Measured, Footnote, FirstPage, EvenPages, Primary };
 
     void addTocLinks(const CRegionList& regions, const std::string& dest);
+    // `orientation`: that of the section whose header or footer holds the link
+    // (kPortrait, kLandscape), or -1 when it does not matter.
     void readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
-                       std::int32_t& pageHint, Placement placement);
+                       std::int32_t& pageHint, Placement placement, int orientation = -1);
     void add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
-    std::vector<std::int32_t> replicatedPages(Placement placement) const;
+    std::vector<std::int32_t> replicatedPages(Placement placement, int orientation) const;
     void bodyPass(word::Document& document, word::Selection& selection);
     void shapePass(word::Document& document, word::Selection& selection);
     void footnotePass(word::Document& document, word::Selection& selection);

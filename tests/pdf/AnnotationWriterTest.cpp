@@ -149,6 +149,7 @@ TEST(AnnotationGoldenTest, MarksOfADocumentWithHeadingsContentsAndEveryKindOfLin
         .paragraph()
         .line("Folivane manual", 30)
         .hyperlinkOn("Folivane", "http://folivane.example.org");
+    // The portrait section's footer: not repeated on the landscape page.
     doc.footer(1, kHeaderFooterPrimary)
         .paragraph()
         .line("Page footer", 800)

@@ -319,6 +319,26 @@ TEST_F(LinkListTest, SameHeaderLinkInTwoSectionsAppearsTwiceOnEachPage) {
     EXPECT_EQ(pagesOf("http://site.org"), (std::vector<int>{1, 2, 1, 2}));
 }
 
+// A landscape section's header link stays on landscape pages, and the portrait
+// header's link on portrait pages: the rectangles were measured there.
+TEST_F(LinkListTest, SectionHeaderLinksStayOnPagesOfTheirOrientation) {
+    doc().section().page().paragraph().line("Tall one", 72);
+    doc()
+        .section({.width = 842, .height = 595, .orientation = kLandscape})
+        .page()
+        .paragraph()
+        .line("Wide", 72);
+    doc().page().paragraph().line("Wide again", 72);
+    doc().section().page().paragraph().line("Tall two", 72);
+    doc().header(1, kHeaderFooterPrimary).paragraph().line("Tall", 30).hyperlinkOn("Tall", "http://tall.org");
+    doc().header(2, kHeaderFooterPrimary).paragraph().line("Wide", 30).hyperlinkOn("Wide", "http://wide.org");
+    doc().header(3, kHeaderFooterPrimary).paragraph().line("Tall", 30).hyperlinkOn("Tall", "http://tall.org");
+    open();
+    list.extractOtherLinks(*document, *application);
+    EXPECT_EQ(pagesOf("http://wide.org"), (std::vector<int>{2, 3}));
+    EXPECT_EQ(pagesOf("http://tall.org"), (std::vector<int>{1, 4, 1, 4}));
+}
+
 // A document with a link in every place the other-links passes look.
 class GuardTest : public LinkListTest {
 protected:
@@ -440,8 +460,8 @@ TEST_F(DestinationTest, BookmarksGivePageAndViewPosition) {
         {2, 750},  // 842 - (100 - 8.42) + 0.5
         {0, 0},    // no such bookmark
         {0, 0},    // web links are not resolved
-        {3, 550},  // height of the hint's page (2, portrait): 842 - 291.58 + 0.5
-        {2, 301},  // height of page 3 (landscape, 595): 595 - (300 - 5.95) + 0.5
+        {3, 301},  // height of its own page (3, landscape, 595): 595 - (300 - 5.95) + 0.5
+        {2, 550},  // back on portrait page 2: 842 - (300 - 8.42) + 0.5, not the landscape height
         {0, 0},    // no destination
     };
     for (size_t i = 0; i < list.links.size(); ++i) {
@@ -464,7 +484,7 @@ TEST_F(DestinationTest, DestinationOnNoPageKeepsThePreviousHint) {
     addLink(LinkType::Internal, "BWide");
     EXPECT_TRUE(list.resolveDestinations(*application));
     EXPECT_EQ(list.links[1]->destPage, 0);
-    // The third still measures with page 2's height: 595 - 294.05 + 0.5.
+    // The third measures with its own page's height: 595 - 294.05 + 0.5.
     EXPECT_EQ(list.links[2]->destPage, 2);
     EXPECT_EQ(list.links[2]->destY, 301);
 }
