@@ -2,10 +2,12 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "frame/FileUtil.h"
 #include "frame/TextUtil.h"
 #include "html/StoredBlock.h"
+#include "platform/CommandLine.h"
 #include "platform/Env.h"
 #include "platform/WaitForExit.h"
 
@@ -21,18 +23,28 @@ constexpr const char* kProgramSuffix = "";
 constexpr char kSeparator = '/';
 #endif
 
-// The folder part of a program path: up to its last '\\', else its last '/'.
+// The folder part of a program path: up to its last '\\', else its last '/'
+// (only '/' where a backslash is an ordinary character of a file name).
 std::string program_directory(const std::string& program) {
+#if defined(_WIN32)
     std::size_t cut = program.rfind('\\');
     if (cut == std::string::npos) cut = program.rfind('/');
+#else
+    const std::size_t cut = program.rfind('/');
+#endif
     return cut == std::string::npos ? std::string() : program.substr(0, cut);
 }
 
 // The program named by a command line: the text inside its leading quotes
 // (double, else single) with every other quote removed, or the text before
-// the first space.
+// the first space. A double-quoted program is read as the command line's
+// splitter reads it, so that an escaped quote in its name does not end it.
 std::string program_part(const std::string& commandLine) {
-    if (!commandLine.empty() && (commandLine[0] == '"' || commandLine[0] == '\'')) {
+    if (!commandLine.empty() && commandLine[0] == '"') {
+        const std::vector<std::string> args = split_command_line(commandLine);
+        return args.empty() ? std::string() : args[0];
+    }
+    if (!commandLine.empty() && commandLine[0] == '\'') {
         const std::size_t close = commandLine.find(commandLine[0], 1);
         std::string inside =
             commandLine.substr(1, close == std::string::npos ? std::string::npos : close - 1);
@@ -80,7 +92,8 @@ bool run_html_filter(const std::string& input, const std::string& output) {
         delete_file(programPath.c_str());
         return false;
     }
-    const std::string commandLine = "\"" + programPath + "\" -b -f -a \"" + input + "\" \"" + output + "\"";
+    const std::string commandLine = quote_command_argument(programPath) + " -b -f -a " +
+                                    quote_command_argument(input) + " " + quote_command_argument(output);
     int exitCode = -1;
     const int ran = run_child(commandLine.c_str(), exitCode);
     delete_file(programPath.c_str());

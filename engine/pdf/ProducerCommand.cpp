@@ -1,5 +1,6 @@
 #include "pdf/ProducerCommand.h"
 
+#include "frame/TextUtil.h"
 #include "platform/Env.h"
 
 namespace vane {
@@ -12,27 +13,37 @@ constexpr char kSeparator = '\\';
 constexpr char kSeparator = '/';
 #endif
 
+// Ghostscript reads a "%" in the output file name as the start of a page
+// number format ("%d"); "%%" stands for the character itself.
+std::string ghostscript_output_name(const std::string& pdfPath) {
+    std::string name;
+    for (const char c : pdfPath) {
+        name += c;
+        if (c == '%') name += '%';
+    }
+    return name;
+}
+
 }  // namespace
 
 std::string ghostscript_command_line(const std::string& program, const std::string& psPath,
                                      const std::string& pdfPath, const std::string& jobPath,
                                      bool openOutline) {
-    std::string line = "\"" + program +
-                       "\" -dBATCH -dSAFER -DNOPAUSE -q -sDEVICE=pdfwrite -dPDFSETTINGS=/printer "
-                       "\"-sOutputFile=" +
-                       pdfPath + "\" ";
-    if (!jobPath.empty()) line += " \"@" + jobPath + "\" ";
+    std::string line = quote_command_argument(program) +
+                       " -dBATCH -dSAFER -DNOPAUSE -q -sDEVICE=pdfwrite -dPDFSETTINGS=/printer " +
+                       quote_command_argument("-sOutputFile=" + ghostscript_output_name(pdfPath)) + " ";
+    if (!jobPath.empty()) line += " " + quote_command_argument("@" + jobPath) + " ";
     if (openOutline) line += "-c \"[ /PageMode /UseOutlines /DOCVIEW pdfmark\" ";
-    line += "-f \"" + psPath + "\"";
+    line += "-f " + quote_command_argument(psPath);
     return line;
 }
 
 std::string distiller_command_line(const std::string& program, const std::string& psPath,
                                    const std::string& pdfPath, const std::string& jobPath) {
-    std::string line = "\"" + program + "\" /N /Q /O ";
-    line += "\"" + pdfPath + "\" ";
-    if (!jobPath.empty()) line += "/J \"" + jobPath + "\" ";
-    line += "\"" + psPath + "\"";
+    std::string line = quote_command_argument(program) + " /N /Q /O ";
+    line += quote_command_argument(pdfPath) + " ";
+    if (!jobPath.empty()) line += "/J " + quote_command_argument(jobPath) + " ";
+    line += quote_command_argument(psPath);
     return line;
 }
 

@@ -47,6 +47,28 @@ TEST(HtmlFilterRunnerTest, FiltersAndLeavesNoProgramBehind) {
     EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{"guide.html", "guide.html.filtered"}));
 }
 
+// File names with quotes, a backslash before a quote, percent signs or
+// non-ASCII letters reach the filter whole: it runs and writes its output there.
+TEST(HtmlFilterRunnerTest, FiltersFilesWithAwkwardNames) {
+    if (stored_filter_program().size == 0) GTEST_SKIP() << "this build stores no filter program";
+#ifdef _WIN32
+    GTEST_SKIP() << "such names are not allowed on Windows";
+#endif
+    const char* names[] = {"say \"hi\" it's.html", "back\\\"slash.html", "100% done.html",
+                           "\xc3\xa9l\xc3\xa8ve.html"};
+    for (const std::string name : names) {
+        SCOPED_TRACE(name);
+        TempDir dir;
+        const std::string input = dir.file(name);
+        ASSERT_TRUE(
+            copy_file(input.c_str(), (source_dir() + "/tests/data/html/filter/word_export.html").c_str()));
+        ASSERT_TRUE(run_html_filter(input, input + ".filtered"));
+        EXPECT_EQ(read_file(input + ".filtered"),
+                  read_file(source_dir() + "/tests/data/html/filter/word_export.filtered.html"));
+        EXPECT_EQ(names_in(dir.path()), (std::vector<std::string>{name, name + ".filtered"}));
+    }
+}
+
 TEST(HtmlFilterRunnerTest, FailedFilterReportsFailureAndLeavesNothing) {
     TempDir dir;
     const std::string input = dir.file("gone.html");  // never written

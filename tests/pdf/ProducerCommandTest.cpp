@@ -79,6 +79,34 @@ TEST(ProducerCommandTest, TheCommandLineSplitsIntoTheIntendedArguments) {
     EXPECT_EQ(split_command_line(distiller_command_line(kAcro, kPs, kPdf, kJob)), acro);
 }
 
+// File names that the Windows splitting rules would otherwise take apart
+// (quotes, backslashes before them) and that Ghostscript would read as a page
+// number format ("%") reach the producer unchanged.
+TEST(ProducerCommandTest, AwkwardFileNamesReachTheProducerUnchanged) {
+    const struct {
+        std::string pdf;
+        std::string gsOutput;  // as Ghostscript must be given it
+    } cases[] = {
+        {"/tmp/say \"hi\" it's.pdf", "/tmp/say \"hi\" it's.pdf"},
+        {"/tmp/trail\\\".pdf", "/tmp/trail\\\".pdf"},
+        {"/tmp/100% done %d.pdf", "/tmp/100%% done %%d.pdf"},
+        {"/tmp/\xc3\xa9l\xc3\xa8ve.pdf", "/tmp/\xc3\xa9l\xc3\xa8ve.pdf"},
+    };
+    for (const auto& c : cases) {
+        const std::string& pdf = c.pdf;
+        SCOPED_TRACE(pdf);
+        const std::string ps = pdf + ".ps_2.ps";
+        const std::vector<std::string> gs =
+            split_command_line(ghostscript_command_line(kGs, ps, pdf, pdf, false));
+        ASSERT_EQ(gs.size(), 11u);
+        EXPECT_EQ(gs[7], "-sOutputFile=" + c.gsOutput);
+        EXPECT_EQ(gs[8], "@" + pdf);
+        EXPECT_EQ(gs[10], ps);
+        const std::vector<std::string> acro = {kAcro, "/N", "/Q", "/O", pdf, "/J", pdf, ps};
+        EXPECT_EQ(split_command_line(distiller_command_line(kAcro, ps, pdf, pdf)), acro);
+    }
+}
+
 TEST(ProducerCommandTest, TheWorkingDirectoryIsTheProgramsFolder) {
     test::FakeProducerEnv fake;
     fake.cwd = "/home/user";
