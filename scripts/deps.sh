@@ -12,6 +12,8 @@ packages=(
   libtidy-dev libcups2-dev libqpdf-dev libpoppler-cpp-dev qt6-base-dev qt6-base-dev-tools
   # services and programs the tests drive
   cups cups-client cups-bsd ghostscript poppler-utils qpdf xvfb xauth chromium fonts-dejavu-core
+  # scripts of the tests and benchmarks (fault injection: python3, chattr, pgrep)
+  python3 e2fsprogs procps
   # the word processor and the fonts its page breaks depend on
   libreoffice-writer libreoffice-core libreoffice-dev
   fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2

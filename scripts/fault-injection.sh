@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Fault injection against the real office (not part of CI).
+# Fault injection against the real office (a short round runs in CI through
+# tests/reliability/fault-round.sh).
 #
 # Runs `vane d2h` and `vane d2p` over short corpus documents, and in each run
 # injects one fault at a random moment:
@@ -16,11 +17,13 @@
 # directory kept (the command cannot remove them) are listed, not counted.
 # Each run has its own TMPDIR and XDG_RUNTIME_DIR under /tmp/vane-faults.
 #
-#   fault-injection.sh [--minutes M] [--runs N] [--seed S] [--keep]
+#   fault-injection.sh [--minutes M] [--runs N] [--docs D] [--seed S] [--keep]
+#   (--docs D: only the first D documents of the list, for a short round)
 #   fault-injection.sh --repro CMD:DOC:FAULT:DELAY   (one run, e.g. d2p:pandoc__headers.docx:kill:3.2)
 #
-# Needs root (tmpfs mounts, chattr), a running cupsd, and a release build in
-# build/faults (built when missing).
+# Needs root (tmpfs mounts, chattr), a running cupsd, and a build with vane and
+# the office backend: $VANE_FAULT_BUILD, else a release build in build/faults
+# (built when missing). The corpus is read from $VANE_SHARED_DIR (else ../shared).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -35,19 +38,21 @@ if [ ! -x "$vane" ]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release
     cmake --build "$build" --target vane vane_office
 fi
-pgrep -x cupsd >/dev/null || { echo "fault-injection.sh: cupsd is not running" >&2; exit 2; }
+lpstat -r 2>/dev/null | grep -q "scheduler is running" || { echo "fault-injection.sh: cupsd is not running" >&2; exit 2; }
 
-printer=FaultTest
+printer=FaultTest_$$  # one queue per round: rounds may overlap
 "$vane" -language ENGLISH install_printer -p "$printer" -d "Generic PostScript Printer" >/dev/null
 trap '"$vane" -language ENGLISH uninstall_printer -p "$printer" >/dev/null 2>&1 || true' EXIT
 
 export FI_VANE=$vane FI_PRINTER=$printer FI_ROOT=$root
+export FI_SHARED=${VANE_SHARED_DIR:-$root/../shared}
 python3 - "$@" <<'PY'
 import argparse, hashlib, json, os, random, re, shutil, signal, subprocess, sys, time
 
 ap = argparse.ArgumentParser(prog="fault-injection.sh")
 ap.add_argument("--minutes", type=float, default=20.0)
-ap.add_argument("--runs", type=int, default=0, help="stop after this many fault runs (0: time only)")
+ap.add_argument("--runs", type=int, default=0, help="stop after this many runs with an injected fault (0: time only)")
+ap.add_argument("--docs", type=int, default=0, help="use only the first D documents (0: all)")
 ap.add_argument("--seed", type=int, default=int(time.time()))
 ap.add_argument("--keep", action="store_true", help="keep the run folders of violating runs")
 ap.add_argument("--repro", default="", help="CMD:DOC:FAULT:DELAY")
@@ -56,19 +61,26 @@ args = ap.parse_args()
 VANE = os.environ["FI_VANE"]
 PRINTER = os.environ["FI_PRINTER"]
 ROOT = os.environ["FI_ROOT"]
-CORPUS = "/work/shared/corpus/public"
+CORPUS = os.path.join(os.environ["FI_SHARED"], "corpus", "public")
+# The first three are short and of three kinds (headings, a .doc, nested
+# hyperlinks): the documents of a short round (--docs 3).
 DOCS = [
+    f"{CORPUS}/pandoc__headers.docx",
+    f"{CORPUS}/textract__raw_text.doc",
+    f"{CORPUS}/oxsdk__hyperlink-complex.docx",
     f"{ROOT}/samples/folivane-guide.docx",
     f"{CORPUS}/aspose__Table_of_contents.docx",
-    f"{CORPUS}/pandoc__headers.docx",
     f"{CORPUS}/d2p__zen_of_python.docx",
     f"{CORPUS}/mammoth__footnote-hyperlink.docx",
-    f"{CORPUS}/oxsdk__hyperlink-complex.docx",
     f"{CORPUS}/docx4j__hyperlinks-internal.docx",
     f"{CORPUS}/oxsdk__Orientation-landscape.docx",
-    f"{CORPUS}/textract__raw_text.doc",
     f"{CORPUS}/tika__testWORD_header_hyperlink.doc",
 ]
+DOCS = [d for d in DOCS if os.path.isfile(d)]
+if args.docs > 0:
+    DOCS = DOCS[:args.docs]
+if not DOCS:
+    sys.exit(f"no documents found (corpus: {CORPUS})")
 FAULTS = ["kill", "readonly", "fill"]
 TMPFS_MB = 8
 TIMEOUT_S = 180
@@ -385,17 +397,24 @@ pairs = sorted(durations)
 if not pairs:
     sys.exit("no clean baseline run: nothing to inject faults into")
 
-fault_runs = 0
-while time.monotonic() < deadline and (args.runs == 0 or fault_runs < args.runs):
+# --runs counts the runs in which the fault was injected: a run that ended
+# before its fault moment tested nothing.
+attempts = 0
+injected = 0
+while time.monotonic() < deadline and (args.runs == 0 or injected < args.runs):
     cmd, doc = rng.choice(pairs)
-    fault = FAULTS[fault_runs % len(FAULTS)]
+    fault = FAULTS[attempts % len(FAULTS)]
     delay = rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
     signame = "TERM" if fault == "kill" and rng.random() < 0.25 else "KILL"
     index += 1
     r = one_run(index, cmd, doc, fault, delay, signame)
     show(r)
     records.append(r)
-    fault_runs += 1
+    attempts += 1
+    if r["injected_at"] is not None:
+        injected += 1
+if args.runs and injected < args.runs:
+    print(f"warning: time ran out after {injected} of {args.runs} runs with an injected fault", flush=True)
 
 # Summary
 faulted = [r for r in records if r["fault"]]
@@ -409,6 +428,13 @@ for r in faulted:
     table[key][r["outcome"]] += 1
 for key in sorted(table):
     print(f"  {key[0]} {key[1]:<10} " + ", ".join(f"{k}: {v}" for k, v in sorted(table[key].items())))
+per_kind = {}
+for r in faulted:
+    if r["injected_at"] is not None:
+        per_kind[r["fault"]] = per_kind.get(r["fault"], 0) + 1
+print("faults injected per kind: " + ", ".join(f"{k}: {v}" for k, v in sorted(per_kind.items())))
+left = sum(1 for r in records for v in r["violations"] if re.match(r"[^:]* left", v))
+print(f"leftovers found: {left}")
 changed = sum(1 for r in records if "document changed" in r["violations"])
 bad = [r for r in records if r["violations"]]
 print(f"documents changed: {changed}; runs with violations: {len(bad)}")

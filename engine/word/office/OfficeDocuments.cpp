@@ -42,6 +42,9 @@ std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
         std::error_code error;
         const std::string absolute = std::filesystem::absolute(path, error).string();
         if (error || !std::filesystem::is_regular_file(absolute, error)) return nullptr;
+        // The office opens an empty file as a new blank document; a word processor
+        // refuses it, and publishing a blank document would report success for nothing.
+        if (std::filesystem::file_size(absolute, error) == 0 || error) return nullptr;
         const Reference<css::frame::XComponentLoader> loader(session_->office().desktop(),
                                                              css::uno::UNO_QUERY_THROW);
         // An office killed while loading leaves its lock file for the file
