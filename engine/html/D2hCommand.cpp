@@ -12,6 +12,7 @@
 #include "frame/LibraryState.h"
 #include "frame/Messages.h"
 #include "frame/Options.h"
+#include "frame/PathRules.h"
 #include "frame/RunFlags.h"
 #include "frame/TextUtil.h"
 #include "html/D2hWordPhase.h"
@@ -60,29 +61,29 @@ std::filesystem::path canonical_or_self(const std::string& path) {
 // Whether `inner` is `outer` or lies somewhere below it.
 bool lies_within(const std::string& inner, const std::string& outer) {
     if (inner.empty() || outer.empty()) return false;
+    const PathRules& rules = PathRules::native();
     const std::filesystem::path i = canonical_or_self(inner);
     const std::filesystem::path o = canonical_or_self(outer);
     auto it = i.begin();
     for (auto ot = o.begin(); ot != o.end(); ++ot, ++it) {
         if (ot->empty()) continue;  // trailing separator
-        if (it == i.end() || *it != *ot) return false;
+        if (it == i.end() || !rules.sameSpelling(it->string(), ot->string())) return false;
     }
     return true;
 }
 
 // -e deletes the output directory only when that cannot take the document,
-// the current directory or the home directory with it.
+// the current directory or the user's home folder with it, and never a root.
 bool may_erase(const D2hNames& names, const std::string& currentDirectory) {
     if (names.outputHoldsDocument || lies_within(names.document, names.outputDirectory)) return false;
     if (lies_within(currentDirectory, names.outputDirectory)) return false;
-    const char* home = std::getenv("HOME");
-    if (home != nullptr && lies_within(home, names.outputDirectory)) return false;
-    return canonical_or_self(names.outputDirectory) != canonical_or_self("/");
-}
-
-std::string file_name_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    for (const char* variable : {"HOME", "USERPROFILE"}) {
+        const char* home = std::getenv(variable);
+        if (home != nullptr && *home != '\0' && lies_within(home, names.outputDirectory)) return false;
+    }
+    const PathRules& rules = PathRules::native();
+    return !rules.isRoot(names.outputDirectory) &&
+           !rules.isRoot(canonical_or_self(names.outputDirectory).make_preferred().string());
 }
 
 }  // namespace
@@ -240,7 +241,7 @@ int D2hCommand::publish() {
 std::string D2hCommand::mainPage() const {
     if (pages_.empty()) return {};
     const std::size_t index = noHomePage_ && pages_.size() > 1 ? 1 : 0;
-    return file_name_of(pages_[index]);
+    return PathRules::native().fileName(pages_[index]);
 }
 
 D2hCommand::FramesetWrite D2hCommand::writeFrameset(const std::string& page) {

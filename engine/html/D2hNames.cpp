@@ -5,77 +5,77 @@
 #include <cctype>
 #include <cstring>
 #include <filesystem>
+#include <system_error>
 
 namespace vane {
 
 namespace {
-
-constexpr char kSeparator = '/';
-
-std::string without_trailing_separators(std::string path) {
-    while (path.size() > 1 && path.back() == kSeparator) path.pop_back();
-    return path;
-}
 
 std::string lower(std::string text) {
     for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return text;
 }
 
-bool same_file_name(const std::string& a, const std::string& b) { return lower(a) == lower(b); }
-
-// Whether `inner` lies inside directory `outer` (or is it).
-bool lies_within(const std::string& inner, const std::string& outer) {
+std::filesystem::path canonical_or_self(const std::string& path) {
     std::error_code ec;
-    const std::filesystem::path i = std::filesystem::weakly_canonical(inner, ec);
-    const std::filesystem::path o = std::filesystem::weakly_canonical(outer, ec);
-    const std::string is = i.string(), os = o.string();
-    if (is == os) return true;
-    return is.size() > os.size() && is.compare(0, os.size(), os) == 0 &&
-           (os.back() == kSeparator || is[os.size()] == kSeparator);
+    std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
+    return ec ? std::filesystem::path(path) : p;
 }
 
-bool same_path(const std::string& a, const std::string& b) {
+// Whether `inner` lies inside directory `outer` (or is it), compared name by
+// name as the file system compares them.
+bool lies_within(const std::string& inner, const std::string& outer, const PathRules& rules) {
+    if (inner.empty() || outer.empty()) return false;
+    const std::filesystem::path i = canonical_or_self(inner);
+    const std::filesystem::path o = canonical_or_self(outer);
+    auto it = i.begin();
+    for (auto ot = o.begin(); ot != o.end(); ++ot, ++it) {
+        if (ot->empty()) continue;  // trailing separator
+        if (it == i.end() || !rules.sameSpelling(it->string(), ot->string())) return false;
+    }
+    return true;
+}
+
+bool same_path(const std::string& a, const std::string& b, const PathRules& rules) {
     std::error_code ec;
     if (std::filesystem::equivalent(a, b, ec)) return true;
-    return std::filesystem::weakly_canonical(a, ec) == std::filesystem::weakly_canonical(b, ec);
+    return rules.sameSpelling(canonical_or_self(a).string(), canonical_or_self(b).string());
 }
 
 }  // namespace
 
 std::string find_d2h_operand(int argc, char* argv[]) { return find_operand(argc, argv, "emsvwxz"); }
 
-bool is_absolute_path(const std::string& path) { return !path.empty() && path[0] == kSeparator; }
-
 D2hNames derive_d2h_names(const std::string& operand, const std::string& outputOption,
-                          const std::string& currentDirectory) {
+                          const std::string& currentDirectory, const PathRules& rules) {
     D2hNames n;
-    n.document = is_absolute_path(operand) ? operand : currentDirectory + kSeparator + operand;
+    n.document = rules.absolute(operand, currentDirectory);
 
-    const std::size_t slash = n.document.rfind(kSeparator);
-    const std::string fileName = n.document.substr(slash + 1);
+    const std::size_t slash = rules.lastSeparator(n.document);
+    const std::string fileName = rules.fileName(n.document);
     const std::size_t dot = fileName.rfind('.');
     n.baseName = dot == std::string::npos ? fileName : fileName.substr(0, dot);
 
     if (!outputOption.empty()) {
-        n.outputDirectory = is_absolute_path(outputOption) ? outputOption
-                                                           : currentDirectory + kSeparator + outputOption;
+        n.outputDirectory = rules.absolute(outputOption, currentDirectory);
     } else {
+        // A '.' in a folder name is no extension.
         const std::size_t docDot = n.document.rfind('.');
-        n.outputDirectory = docDot != std::string::npos && docDot > slash ? n.document.substr(0, docDot)
-                                                                          : n.document;
+        n.outputDirectory = docDot != std::string::npos && (slash == std::string::npos || docDot > slash)
+                                ? n.document.substr(0, docDot)
+                                : n.document;
     }
-    n.outputDirectory = without_trailing_separators(n.outputDirectory);
+    n.outputDirectory = rules.withoutTrailingSeparators(n.outputDirectory);
 
-    const std::string prefix = n.outputDirectory + kSeparator + n.baseName;
+    const std::string prefix = rules.join(n.outputDirectory, n.baseName);
     n.sitePage = prefix + ".html";
     n.fullHtml = prefix + "_full.html";
     // The working copy must never be the document: a document that already
     // lies in the output directory as <base>.doc keeps its place.
     n.workingCopy = prefix + ".doc";
-    for (int k = 1; same_path(n.workingCopy, n.document); ++k)
+    for (int k = 1; same_path(n.workingCopy, n.document, rules); ++k)
         n.workingCopy = prefix + "_work" + (k > 1 ? std::to_string(k) : std::string()) + ".doc";
-    n.outputHoldsDocument = lies_within(n.document, n.outputDirectory);
+    n.outputHoldsDocument = lies_within(n.document, n.outputDirectory, rules);
     return n;
 }
 
@@ -105,16 +105,17 @@ std::string frameset_page(const std::string& baseName, const std::string& indexW
     return page;
 }
 
-std::string index_copy_path(const D2hNames& names) {
-    const std::string index = names.outputDirectory + kSeparator + "index.html";
-    return same_file_name(index, names.sitePage) ? std::string() : index;
+std::string index_copy_path(const D2hNames& names, const PathRules& rules) {
+    std::string index = rules.join(names.outputDirectory, "index.html");
+    if (rules.style() == PathRules::Style::Windows) index = lower(index);
+    return lower(index) == lower(names.sitePage) ? std::string() : index;
 }
 
-std::string htm_copy_path(const D2hNames& names) {
-    const std::string& site = names.sitePage;
-    const std::string low = lower(site);
+std::string htm_copy_path(const D2hNames& names, const PathRules& rules) {
+    const std::string low = lower(names.sitePage);
     const std::size_t first = low.find(".html");
     if (first == std::string::npos || first + 5 != low.size()) return {};
+    const std::string& site = rules.style() == PathRules::Style::Windows ? low : names.sitePage;
     return site.substr(0, site.size() - 1);
 }
 

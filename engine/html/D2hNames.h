@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "frame/PathRules.h"
+
 namespace vane {
 
 // The document operand: the first argument, after the options and their
@@ -11,24 +13,24 @@ namespace vane {
 // '-'. Empty when there is none.
 std::string find_d2h_operand(int argc, char* argv[]);
 
-// Whether `path` is absolute (on this platform: starts with '/').
-bool is_absolute_path(const std::string& path);
-
 struct D2hNames {
     std::string document;         // absolute document path
     std::string outputDirectory;  // without a trailing separator
     std::string baseName;         // document file name without its extension
     std::string workingCopy;      // never the document itself
-    std::string sitePage;         // outputDirectory/baseName.html
-    std::string fullHtml;         // outputDirectory/baseName_full.html
+    std::string sitePage;         // outputDirectory, separator, baseName.html
+    std::string fullHtml;         // outputDirectory, separator, baseName_full.html
     // The output directory holds the document (then erasing it is refused).
     bool outputHoldsDocument = false;
 };
 
 // Derives every name from the operand, the -o value (empty when absent) and
-// the current directory.
+// the current directory. Both paths are first put in the platform's form
+// (Windows: '/' becomes '\\'); a relative one is taken from the current
+// directory.
 D2hNames derive_d2h_names(const std::string& operand, const std::string& outputOption,
-                          const std::string& currentDirectory);
+                          const std::string& currentDirectory,
+                          const PathRules& rules = PathRules::native());
 
 // The frameset page that holds the index (left) and the pages (right).
 std::string frameset_page(const std::string& baseName, const std::string& indexWidth,
@@ -37,8 +39,11 @@ std::string frameset_page(const std::string& baseName, const std::string& indexW
 // The site page's copies: "index.html" in the output directory unless the
 // site page already is that file (compared without regard to case, as the
 // names are on the platforms the sites are read on), and a ".htm" twin when
-// the site page ends in ".html". Empty strings when no copy is made.
-std::string index_copy_path(const D2hNames& names);
-std::string htm_copy_path(const D2hNames& names);
+// the site page ends in ".html". Empty strings when no copy is made. On
+// Windows, whose file names ignore case, both are spelled in lower case; a
+// case-sensitive system keeps the real spelling so that they land beside
+// the site page.
+std::string index_copy_path(const D2hNames& names, const PathRules& rules = PathRules::native());
+std::string htm_copy_path(const D2hNames& names, const PathRules& rules = PathRules::native());
 
 }  // namespace vane

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <vector>
 
+#include "frame/PathRules.h"
 #include "frame/TextUtil.h"
 
 namespace vane::html {
@@ -105,18 +106,16 @@ std::string heading_text(std::string_view element) {
     return normalized(text);
 }
 
-std::string file_name_of(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
+std::string file_name_of(const std::string& path) { return PathRules::native().fileName(path); }
 
 void split_input_path(const std::string& path, std::string& directory, std::string& baseName) {
-    const std::size_t slash = path.rfind('/');
+    const PathRules& rules = PathRules::native();
+    const std::size_t slash = rules.lastSeparator(path);
     if (slash == std::string::npos) {
         directory = ".";
         baseName = path;
     } else {
-        directory = slash == 0 ? std::string("/") : path.substr(0, slash);
+        directory = rules.withoutTrailingSeparators(path.substr(0, slash + 1));
         baseName = path.substr(slash + 1);
     }
     const std::size_t dot = baseName.rfind('.');
@@ -124,9 +123,7 @@ void split_input_path(const std::string& path, std::string& directory, std::stri
 }
 
 std::string join_path(const std::string& directory, const std::string& name) {
-    if (directory.empty()) return name;
-    if (directory.back() == '/') return directory + name;
-    return directory + "/" + name;
+    return PathRules::native().join(directory, name);
 }
 
 }  // namespace vane::html

@@ -10,6 +10,7 @@
 #include "frame/InstanceLock.h"
 #include "frame/Messages.h"
 #include "frame/Options.h"
+#include "frame/PathRules.h"
 #include "frame/RunFlags.h"
 #include "pdf/D2pWordPhase.h"
 #include "platform/Env.h"
@@ -93,7 +94,7 @@ int D2pCommand::readStartOptions(int argc, char* argv[]) {
 }
 
 int D2pCommand::chooseProducer(int argc, char* argv[]) {
-    const std::string folder = valued_option('c', argc, argv);
+    const std::string folder = PathRules::native().normalized(valued_option('c', argc, argv));
     bool found = !folder.empty() && search.ghostscriptFolder(folder);
     if (!found) found = search.ghostscript();
     if (found) {
@@ -187,6 +188,9 @@ int D2pCommand::produce(int result, bool openOutline) {
     }
     result = make_pdf(producer_, names_.markFile, names_.pdf, names_.job, openOutline);
     delete_file(names_.markFile.c_str());
+    // A producer that failed (a full disk, a killed run) leaves a truncated PDF
+    // that would pass for the publication: only a complete one is kept.
+    if (result != 0) delete_file(names_.pdf.c_str());
     return result;
 }
 

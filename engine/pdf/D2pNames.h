@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "frame/PathRules.h"
+
 namespace vane {
 
 // The document operand: the first argument after the command name that does
@@ -11,8 +13,10 @@ namespace vane {
 // that is the last argument leaves no operand. Empty when there is none.
 std::string find_d2p_operand(int argc, char* argv[]);
 
-// `path` made absolute against `currentDirectory` when it does not start with '/'.
-std::string absolute_path(const std::string& path, const std::string& currentDirectory);
+// `path` in the platform's form (Windows: '/' becomes '\\'), made absolute
+// against `currentDirectory` when it is relative. Empty stays empty.
+std::string absolute_path(const std::string& path, const std::string& currentDirectory,
+                          const PathRules& rules = PathRules::native());
 
 struct D2pNames {
     std::string document;     // absolute document path
@@ -29,6 +33,7 @@ struct D2pNames {
 // existing file nor one of the other names: "_fv" is followed by 2, 3, ...
 // until it is free.
 D2pNames derive_d2p_names(const std::string& operand, const std::string& outputOption,
-                          const std::string& jobOption, const std::string& currentDirectory);
+                          const std::string& jobOption, const std::string& currentDirectory,
+                          const PathRules& rules = PathRules::native());
 
 }  // namespace vane

@@ -181,12 +181,12 @@ TEST_F(D2pCommandTest, SilentRunPrintsOnlyTheClosingMessage) {
     EXPECT_EQ(host.output(), test::TestHost::text(124));
 }
 
-TEST_F(D2pCommandTest, GhostscriptFailureLeavesWhatItWrote) {
+TEST_F(D2pCommandTest, GhostscriptFailureRemovesItsPartialPdf) {
     env.exitCode = 1;
     env.pdfFile = docs("manual.pdf");
     EXPECT_EQ(run(), -13);
     EXPECT_TRUE(host.printed(169));
-    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
 }
 
 // --- printers ---

@@ -9,6 +9,24 @@
 namespace vane::catalog {
 namespace {
 
+// Sets an environment variable; an empty value counts as unset where it is
+// read, which is what Windows makes of it.
+void set_variable(const char* name, const char* value) {
+#ifdef _WIN32
+    _putenv_s(name, value);
+#else
+    ::setenv(name, value, 1);
+#endif
+}
+
+void unset_variable(const char* name) {
+#ifdef _WIN32
+    _putenv_s(name, "");
+#else
+    ::unsetenv(name);
+#endif
+}
+
 // The printf conversions of a format, in order ("%%" is not one).
 std::vector<std::string> placeholders(const std::string& format) {
     std::vector<std::string> found;
@@ -118,14 +136,14 @@ TEST(MessageCatalog, LanguageFromEnvironmentTakesTheFirstSetVariable) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.language) + "|" + c.lcAll + "|" + c.lang);
-        ::setenv("LANGUAGE", c.language, 1);
-        ::setenv("LC_ALL", c.lcAll, 1);
-        ::unsetenv("LC_MESSAGES");
-        ::setenv("LANG", c.lang, 1);
+        set_variable("LANGUAGE", c.language);
+        set_variable("LC_ALL", c.lcAll);
+        unset_variable("LC_MESSAGES");
+        set_variable("LANG", c.lang);
         EXPECT_EQ(language_from_environment(), c.expected);
     }
-    ::unsetenv("LANGUAGE");
-    ::unsetenv("LC_ALL");
+    unset_variable("LANGUAGE");
+    unset_variable("LC_ALL");
 }
 
 }  // namespace

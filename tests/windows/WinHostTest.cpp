@@ -4,6 +4,7 @@
 // ends where Word cannot be started.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "HelperProgram.h"
@@ -60,6 +61,22 @@ TEST_F(WinHost, ReuseModePublishesTheSiteWithAnOutputOption) {
 
 TEST_F(WinHost, ReuseModeWithARelativeDocumentAndTheDefaultOutput) {
     EXPECT_EQ(run_vane("d2h -z \"Guide.docx\"", folder), 0);
+    expectSite(folder + "\\Guide");
+}
+
+// A "/" given by the user works like a backslash, in the document path and in -o.
+TEST_F(WinHost, SlashesInThePathsWorkLikeBackslashes) {
+    std::string slashed = folder;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    EXPECT_EQ(run_vane("d2h -s -z -o \"" + slashed + "/Guide/\" \"" + slashed + "/Guide.docx\"", ""), 0);
+    expectSite(folder + "\\Guide");
+}
+
+// A relative document path with a folder in it is taken from the current
+// directory, and so is the default output directory beside it.
+TEST_F(WinHost, RelativeDocumentPathWithAFolder) {
+    const std::string parent = fs::path(tmp.path()).make_preferred().string();
+    EXPECT_EQ(run_vane("d2h -s -z \"Out Dir/Guide.docx\"", parent), 0);
     expectSite(folder + "\\Guide");
 }
 
