@@ -45,8 +45,12 @@ std::optional<int> WinChildProcess::poll() {
         return exitCode_;
     }
     // A program may itself end with the still-active value; the process
-    // object tells whether it really still runs.
-    if (code == STILL_ACTIVE && WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) return std::nullopt;
+    // object tells whether it really still runs. When it ended between the
+    // two calls, its code is read again: the one read first is stale.
+    if (code == STILL_ACTIVE) {
+        if (WaitForSingleObject(process_, 0) != WAIT_OBJECT_0) return std::nullopt;
+        if (!GetExitCodeProcess(process_, &code)) code = static_cast<DWORD>(kUnreadableExitCode);
+    }
     exitCode_ = static_cast<int>(code);
     return exitCode_;
 }
