@@ -1,12 +1,16 @@
 #!/usr/bin/env bash
 # Screenshots of the Win32 dialog templates (102, 129, 131, 132) in English
-# and French, shown by vane_dialog_preview under Wine on a virtual X display.
+# and French, shown by vane_dialog_preview under Wine on a virtual X display,
+# and of the running vanedesk.exe in both languages: its main dialog after
+# the window-menu item About has printed the library's banner into the log,
+# and the Parameters dialog that its Settings button opens.
 #   scripts/windows-dialog-shots.sh [build-dir]   (default: build/windows, built by windows-test.sh)
-# Writes <build-dir>/screenshots/dialog_<id>_<en|fr>.png.
+# Writes <build-dir>/screenshots/dialog_<id>_<en|fr>.png, vanedesk_<en|fr>.png and
+# vanedesk_settings_<en|fr>.png.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/windows}
-cmake --build "$build" --target vane_dialog_preview >/dev/null
+cmake --build "$build" --target vane_dialog_preview vanedesk vanecore >/dev/null
 export WINEPREFIX=$PWD/$build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 out=$PWD/$build/screenshots
 mkdir -p "$out"
@@ -17,6 +21,13 @@ for id in 102 129 131 132; do
     wine ./vane_dialog_preview.exe \$id \${language%%:*} "Z:$out/dialog_\${id}_\${language##*:}.bmp" </dev/null >/dev/null 2>&1 \
       || echo "template \$id \${language##*:}: failed"
   done
+done
+for language in ENGLISH:en FRENCH:fr; do
+  wine ./vanedesk.exe -language \${language%%:*} 'C:\\Docs\\report.doc' </dev/null >/dev/null 2>&1 &
+  wine ./vane_dialog_preview.exe --window Folivane "Z:$out/vanedesk_\${language##*:}.bmp" --about \
+    --settings "Z:$out/vanedesk_settings_\${language##*:}.bmp" </dev/null >/dev/null 2>&1 \
+    || echo "vanedesk \${language##*:}: failed"
+  wait
 done
 wineserver -k </dev/null >/dev/null 2>&1 || true
 SHOTS

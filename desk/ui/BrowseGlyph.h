@@ -1,12 +1,12 @@
 // The 16 by 16 pictures of the browse button, drawn pixel by pixel.
 #pragma once
 
+#include "BrowseGlyphPattern.h"
+
 class QPainter;
 class QPoint;
 
 namespace vane::desk {
-
-inline constexpr int kGlyphSize = 16;
 
 // Draws glyph 1 (an opened folder with a bent arrow), 2 (a closed folder) or
 // 3 (a page) with its top-left corner at origin; greyed when disabled.
