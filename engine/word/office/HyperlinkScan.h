@@ -2,9 +2,13 @@
 // link address, as positions of that text.
 #pragma once
 
+#include <com/sun/star/beans/XPropertySet.hpp>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "word/WordConstants.h"
+#include "word/office/OfficeStory.h"
 #include "word/office/ParagraphMap.h"
 
 namespace vane {
@@ -14,6 +18,13 @@ struct FoundLink {
     std::string subAddress;  // the target name after "#", possibly empty
     int start = 0;
     int end = 0;
+    // kHyperlinkRange for text; kHyperlinkShape for a floating shape (its
+    // anchor at `start`), kHyperlinkInlineShape for a picture in the line
+    // (its character [start, end)).
+    int kind = word::kHyperlinkRange;
+    css::uno::Reference<css::beans::XPropertySet> shape;
+    int shapeType = 0;
+    std::shared_ptr<OfficeStory> shapeStory;  // the text of a linked text box
 };
 
 // Splits a link URL the way the word processor shows it: "#name" is a place

@@ -12,8 +12,8 @@
 
 #include "word/WordConstants.h"
 #include "word/WordError.h"
-#include "word/office/HyperlinkScan.h"
 #include "word/office/FieldCodeRange.h"
+#include "word/office/HyperlinkScan.h"
 #include "word/office/OfficeField.h"
 #include "word/office/TocBookmarks.h"
 #include "word/office/UnoCall.h"
@@ -40,7 +40,8 @@ FieldInfo reference_field(const Reference<css::beans::XPropertySet>& set) {
     const auto part = prop<sal_Int16>(set, "ReferenceFieldPart");
     const auto source = prop<sal_Int16>(set, "ReferenceFieldSource");
     const std::string name = prop_text(set, "SourceName");
-    if (source == css::text::ReferenceFieldSource::FOOTNOTE || source == css::text::ReferenceFieldSource::ENDNOTE) {
+    if (source == css::text::ReferenceFieldSource::FOOTNOTE ||
+        source == css::text::ReferenceFieldSource::ENDNOTE) {
         field.type = word::kFieldNoteRef;
         field.code = " NOTEREF " + name + " \\h ";
     } else if (part == css::text::ReferenceFieldPart::PAGE) {
@@ -116,7 +117,8 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
         const int numberStart = textEnd - static_cast<int>(ou(text.substr(tab + 1)).getLength());
         if (!links.empty()) {
             anyLink = true;
-            entries.push_back({word::kFieldHyperlink, " HYPERLINK \\l \"" + name + "\" ", entry.start, textEnd, 1});
+            entries.push_back(
+                {word::kFieldHyperlink, " HYPERLINK \\l \"" + name + "\" ", entry.start, textEnd, 1});
         }
         const int numberEnd = numberStart + static_cast<int>(ou(number).getLength());
         entries.push_back({word::kFieldPageRef, " PAGEREF " + name + " \\h ", numberStart, numberEnd, 2});
@@ -131,7 +133,7 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
 
 }  // namespace
 
-std::vector<FieldInfo> read_fields(DocumentSession& document, int* recovered, int* lost) {
+std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* counts) {
     std::vector<FieldInfo> fields;
     read_text_fields(document, fields);
     TocBookmarks names(document);
@@ -152,8 +154,7 @@ std::vector<FieldInfo> read_fields(DocumentSession& document, int* recovered, in
     std::stable_sort(fields.begin(), fields.end(), [](const FieldInfo& a, const FieldInfo& b) {
         return a.start != b.start ? a.start < b.start : a.rank < b.rank;
     });
-    if (recovered != nullptr) *recovered = names.recovered;
-    if (lost != nullptr) *lost = names.lost;
+    if (counts != nullptr) *counts = {names.recovered, names.created, names.lost};
     return fields;
 }
 
@@ -161,7 +162,12 @@ OfficeFields::OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_p
     : session_(std::move(session)), document_(std::move(document)) {
     fields_ = std::make_shared<std::vector<FieldInfo>>(uno_call("Fields", [&] {
         if (document_->closed()) throw std::runtime_error("the document is closed");
-        return read_fields(*document_, &recoveredNames, &lostNames);
+        TocNameCounts names;
+        auto fields = read_fields(*document_, &names);
+        recoveredNames = names.recovered;
+        createdNames = names.created;
+        lostNames = names.lost;
+        return fields;
     }));
 }
 

@@ -30,8 +30,10 @@ public:
     int count() override { return static_cast<int>(fields_->size()); }
     std::unique_ptr<word::Field> item(int index) override;
 
-    // Table-of-contents entries whose bookmark name was found again / lost.
+    // Table-of-contents entries whose bookmark name was found again / given
+    // a bookmark of its own / lost.
     int recoveredNames = 0;
+    int createdNames = 0;
     int lostNames = 0;
 
 private:
@@ -41,6 +43,11 @@ private:
 };
 
 // Reads the fields of a document's main text, sorted.
-std::vector<FieldInfo> read_fields(DocumentSession& document, int* recovered = nullptr, int* lost = nullptr);
+struct TocNameCounts {
+    int recovered = 0;
+    int created = 0;
+    int lost = 0;
+};
+std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* names = nullptr);
 
 }  // namespace vane

@@ -111,11 +111,17 @@ std::unique_ptr<word::TextFrame> OfficeShape::textFrame() {
     return std::make_unique<OfficeTextFrame>(session_, document_, story_);
 }
 
+int OfficeShape::anchorParagraphStart() const {
+    ParagraphMap& map = document_->map();
+    return map.entries()[static_cast<std::size_t>(map.entryAt(anchor_))].start;
+}
+
 void OfficeShape::select() {
     uno_call("Shape.Select", [&] {
         DocumentSession& document = open();
+        const int at = anchorParagraphStart();
         document.story = nullptr;
-        document.select(anchor_, anchor_);
+        document.select(at, at);
         session_->active = document_;
     });
 }
@@ -123,7 +129,8 @@ void OfficeShape::select() {
 std::unique_ptr<word::Range> OfficeShape::anchor() {
     return uno_call("Shape.Anchor", [&]() -> std::unique_ptr<word::Range> {
         open();
-        return std::make_unique<OfficeRange>(session_, document_, anchor_, anchor_);
+        const int at = anchorParagraphStart();
+        return std::make_unique<OfficeRange>(session_, document_, at, at);
     });
 }
 

@@ -47,6 +47,10 @@ public:
 
 private:
     DocumentSession& open() const;
+    // A shape hangs on a paragraph, as the word processor anchors it: its
+    // anchor is that paragraph's start, where the office may anchor it on a
+    // character further on.
+    int anchorParagraphStart() const;
 
     std::shared_ptr<OfficeSession> session_;
     std::shared_ptr<DocumentSession> document_;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "word/Shapes.h"
+#include "word/office/HyperlinkScan.h"
 #include "word/office/OfficeSession.h"
 #include "word/office/OfficeStory.h"
 
@@ -19,6 +20,10 @@ public:
 
     int count() override { return static_cast<int>(found_.size()); }
     std::unique_ptr<word::Shape> item(int index) override;
+
+    // The shapes of the main text that are links themselves (a picture or a
+    // drawing with a link of its own, not text inside them), by anchor.
+    static std::vector<FoundLink> linkedShapes(DocumentSession& document);
 
 private:
     struct Found {

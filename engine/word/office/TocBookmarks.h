@@ -1,11 +1,19 @@
 // Names of table-of-contents bookmarks as the word processor's page
 // references give them ("_Toc..."). The office's import may point an entry at
-// a hidden bookmark of its own ("__RefHeading___Toc...") or lose the target;
-// the "_Toc" bookmark on the heading the entry leads to (or names) is found
-// again instead.
+// a hidden bookmark of its own ("__RefHeading___Toc...", not listed among the
+// bookmarks but found by name) or lose the target; the "_Toc" bookmark on the
+// heading the entry leads to is found again instead. A heading without one
+// (a .doc keeps its "_Toc" bookmarks only under the hidden name; an index the
+// office rebuilt may list headings the word processor's did not) is given one
+// of the entry's name, spanning the hidden bookmark's text. An entry whose
+// target is gone takes the "_Toc" bookmark of the next heading of its title
+// (entries come in document order, so headings of the same title are told apart).
 #pragma once
 
+#include <com/sun/star/container/XNameAccess.hpp>
+#include <com/sun/star/text/XTextContent.hpp>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,18 +28,29 @@ public:
     // The "_Toc" name for an entry linking to `target` (may be empty) whose
     // text is `title`; empty when none is found.
     std::string nameFor(const std::string& target, const std::string& title);
-    // Entries whose name had to be found again / could not be found.
+    // Entries whose name had to be found again / was given a bookmark of its
+    // own / could not be found.
     int recovered = 0;
+    int created = 0;
     int lost = 0;
 
 private:
     std::string tocOfParagraph(int paragraph) const;
+    // A bookmark by name or by the office's hidden name for it.
+    css::uno::Reference<css::text::XTextContent> hidden(const std::string& name) const;
+    // The paragraph of a bookmark, listed or hidden.
+    std::optional<int> paragraphOfName(const std::string& name);
+    // Puts a bookmark `name` on the text of the hidden one; its name, or empty.
+    std::string addBookmark(const std::string& name, int paragraph);
+    std::string byTitle(const std::string& title);
 
     DocumentSession& document_;
-    std::map<std::string, int> paragraphOf_;      // every bookmark: its paragraph
-    std::multimap<int, std::string> tocByParagraph_;  // "_Toc" bookmarks by paragraph
+    css::uno::Reference<css::container::XNameAccess> bookmarks_;
+    std::map<std::string, int> paragraphOf_;             // every listed bookmark: its paragraph
+    std::multimap<int, std::string> tocByParagraph_;     // "_Toc" bookmarks by paragraph
     std::vector<std::pair<std::string, int>> headings_;  // title, paragraph (read on first use)
     bool headingsRead_ = false;
+    std::size_t nextHeading_ = 0;  // where the search by title goes on
 };
 
 // Whether a bookmark name is one of a table of contents ("_Toc", any case).

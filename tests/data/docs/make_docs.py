@@ -12,15 +12,24 @@ Each document is written as a flat ODT and converted by the office into .docx (a
                   ones, with a heading, a web link and a cross-reference on each page.
   headers         different first page and odd/even page headers and footers, each with
                   its own web link, over five pages; links in a footnote and a text box.
+  shape-links     links set on whole pictures and a drawn shape, not on text: floating
+                  pictures placed against the page and against the paragraph, an inline
+                  picture, a rectangle; a text link beside them.
+
+    python3 tests/data/docs/make_docs.py [output directory] [name ...]   writes only those
 """
 
+import base64
 import os
+import struct
 import sys
+import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "samples"))
 
-from flatodt import A4, LETTER, Document, build, code, link, page_number, para, tab  # noqa: E402
+from flatodt import A4, LETTER, Document, Markup, build, code, link, page_number, para, tab  # noqa: E402
+from xml.sax.saxutils import quoteattr  # noqa: E402
 
 FILLER = ("This paragraph is filler of a known length, so that each page holds some running text "
           "before and after its links. ")
@@ -89,13 +98,90 @@ def headers():
     return d
 
 
+def png(width, height, rgb):
+    """A plain-coloured PNG picture."""
+    def chunk(kind, data):
+        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF)
+    rows = b"".join(b"\0" + bytes(rgb) * width for _ in range(height))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(rows)) + chunk(b"IEND", b""))
+
+
+class ShapeDocument(Document):
+    """A document with graphic styles of its own for pictures and drawn shapes."""
+
+    GRAPHIC_STYLES = {
+        # a picture at a fixed place on the page
+        "grPage": 'style:wrap="none" style:vertical-pos="from-top" style:vertical-rel="page"'
+                  ' style:horizontal-pos="from-left" style:horizontal-rel="page"',
+        # a picture centred in the column, a little below its paragraph's top
+        "grPara": 'style:wrap="none" style:vertical-pos="from-top" style:vertical-rel="paragraph"'
+                  ' style:horizontal-pos="center" style:horizontal-rel="paragraph"',
+        # a picture in the line of text
+        "grChar": 'style:vertical-pos="top" style:vertical-rel="baseline"',
+        # a drawn rectangle at a fixed place from the margins
+        "grShape": 'style:wrap="none" style:vertical-pos="from-top" style:vertical-rel="page-content"'
+                   ' style:horizontal-pos="from-left" style:horizontal-rel="page-content"'
+                   ' draw:fill="solid" draw:fill-color="#8fb3d9" svg:stroke-color="#1f4e79"',
+    }
+
+    def _automatic_styles(self):
+        extra = "".join('<style:style style:name="%s" style:family="graphic"><style:graphic-properties %s/>'
+                        '</style:style>' % (name, props) for name, props in self.GRAPHIC_STYLES.items())
+        return super()._automatic_styles().replace("</office:automatic-styles>",
+                                                   extra + "</office:automatic-styles>")
+
+    def picture(self, url, style, anchor, width_cm, height_cm, x_cm=0.0, y_cm=0.0, rgb=(0x1f, 0x4e, 0x79)):
+        """A picture that is itself a link to `url`."""
+        self.frames += 1
+        data = base64.b64encode(png(8, 8, rgb)).decode("ascii")
+        return Markup('<draw:a xlink:type="simple" xlink:href=%s><draw:frame draw:style-name="%s"'
+                      ' draw:name="Picture %d" text:anchor-type="%s" svg:x="%.2fcm" svg:y="%.2fcm"'
+                      ' svg:width="%.2fcm" svg:height="%.2fcm" draw:z-index="%d"><draw:image>'
+                      '<office:binary-data>%s</office:binary-data></draw:image></draw:frame></draw:a>'
+                      % (quoteattr(url), style, self.frames, anchor, x_cm, y_cm, width_cm, height_cm,
+                         self.frames, data))
+
+    def rectangle(self, url, x_cm, y_cm, width_cm, height_cm):
+        """A drawn rectangle that is itself a link to `url`."""
+        self.frames += 1
+        return Markup('<draw:a xlink:type="simple" xlink:href=%s><draw:rect draw:style-name="grShape"'
+                      ' draw:name="Shape %d" text:anchor-type="paragraph" svg:x="%.2fcm" svg:y="%.2fcm"'
+                      ' svg:width="%.2fcm" svg:height="%.2fcm" draw:z-index="%d"/></draw:a>'
+                      % (quoteattr(url), self.frames, x_cm, y_cm, width_cm, height_cm, self.frames))
+
+
+def shape_links():
+    d = ShapeDocument("Links on shapes", page=A4)
+    d.heading(1, "Pictures that are links", key="pictures")
+    d.p("A picture placed on the page: ",
+        d.picture("https://example.com/page-picture", "grPage", "paragraph", 4.0, 2.0, x_cm=12.0, y_cm=4.0),
+        "and a web link in the text: ", link("https://example.com/text-link"), ". ", FILLER)
+    d.p(FILLER * 2)
+    d.p(d.picture("https://example.com/paragraph-picture", "grPara", "paragraph", 5.0, 1.5, y_cm=0.5),
+        "A picture centred below the top of this paragraph. ", FILLER * 2)
+    for _ in range(4):
+        d.p(FILLER)
+    d.p("A picture in the line: ",
+        d.picture("https://example.com/inline-picture", "grChar", "as-char", 1.2, 0.6), " inside the text.")
+    d.heading(1, "A drawn shape that is a link", key="shape")
+    d.p(d.rectangle("https://example.com/rectangle", 2.0, 16.0, 3.0, 1.5),
+        "A rectangle placed from the margins. ", FILLER)
+    return d
+
+
 def main():
     outdir = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else HERE
+    wanted = set(sys.argv[2:])
     os.makedirs(outdir, exist_ok=True)
-    # many-headings stays .docx only: its .doc would be over 100 KB
+    # many-headings stays .docx only: its .doc would be over 100 KB; shape-links too: the
+    # office's .doc export drops the links of pictures
     for name, make, formats in (("many-headings", many_headings, ("docx",)),
                                 ("landscape", landscape, ("docx", "doc")),
-                                ("headers", headers, ("docx", "doc"))):
+                                ("headers", headers, ("docx", "doc")),
+                                ("shape-links", shape_links, ("docx",))):
+        if wanted and name not in wanted:
+            continue
         fodt = os.path.join(outdir, name + ".fodt")
         pages, results = build(make(), fodt, formats)
         os.remove(fodt)  # the script is the source; the flat ODT is only an intermediate
