@@ -1,6 +1,10 @@
 #include "word/office/DocumentSession.h"
 
 #include <algorithm>
+#include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/lang/XMultiServiceFactory.hpp>
+#include <com/sun/star/style/LineSpacing.hpp>
+#include <com/sun/star/style/LineSpacingMode.hpp>
 #include <com/sun/star/text/XPageCursor.hpp>
 #include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
@@ -51,7 +55,20 @@ Reference<css::text::XTextViewCursor> DocumentSession::viewCursor() {
 }
 
 PageGeometry& DocumentSession::geometry() {
-    if (!geometry_) geometry_ = std::make_unique<PageGeometry>(model(), viewCursor());
+    if (!geometry_) {
+        geometry_ = std::make_unique<PageGeometry>(model(), viewCursor());
+        // Every page's start as a position at once, while the walk's ranges
+        // are at hand: ranges held into the document spoil its HTML export.
+        try {
+            for (int page = 1; page <= geometry_->pageCount(); ++page) pageStart(page);
+        } catch (...) {
+            geometry_.reset();
+            pageStarts_.clear();
+            exact_.clear();
+            throw;
+        }
+        geometry_->releaseStartRanges();
+    }
     return *geometry_;
 }
 
@@ -60,6 +77,7 @@ void DocumentSession::invalidate() {
     geometry_.reset();
     viewCursor_.clear();
     pageStarts_.clear();
+    exact_.clear();
     story.reset();
 }
 
@@ -81,6 +99,69 @@ PageGeometry::Place DocumentSession::placeOf(int position) {
     return geometry().placeOf(view->getPosition());
 }
 
+PageGeometry::Place DocumentSession::textPlaceOf(int position) {
+    PageGeometry::Place place = placeOf(position);
+    if (position >= map().storyEnd()) return place;
+    try {
+        place.y += hmm_to_points(roomAboveText(position, geometry().page(place.page)));
+    } catch (const css::uno::Exception&) {
+        // Nothing known about the line: its top.
+    }
+    return place;
+}
+
+double DocumentSession::roomAboveText(int position, const PageStyleInfo& page) {
+    // The first characters of the line, with their fonts and their paragraph's spacing.
+    const auto cursor = map().cursorOver(position, position + kSampleLength);
+    static const css::uno::Sequence<rtl::OUString> names = [] {
+        css::uno::Sequence<rtl::OUString> list(6);
+        auto* out = list.getArray();
+        out[0] = "ParaLineSpacing";
+        out[1] = "SnapToGrid";
+        out[2] = "CharFontName";
+        out[3] = "CharHeight";
+        out[4] = "CharFontNameAsian";
+        out[5] = "CharHeightAsian";
+        return list;
+    }();
+    const auto values =
+        Reference<css::beans::XMultiPropertySet>(cursor, UNO_QUERY_THROW)->getPropertyValues(names);
+    css::style::LineSpacing spacing;
+    values[0] >>= spacing;
+    bool snap = true;
+    values[1] >>= snap;
+    const bool grid = page.gridMode != 0 && snap && page.gridBase + page.gridRuby > 0;
+    if (!grid && spacing.Mode != css::style::LineSpacingMode::MINIMUM) return 0;
+
+    LineHeightProbe::Fonts fonts;
+    rtl::OUString name;
+    if (values[2] >>= name) fonts.western = utf8(name);
+    if (values[4] >>= name) fonts.asian = utf8(name);
+    values[3] >>= fonts.westernSize;
+    values[5] >>= fonts.asianSize;
+    if (!externalLeading_) {
+        const Reference<css::lang::XMultiServiceFactory> factory(document_, UNO_QUERY_THROW);
+        externalLeading_ = prop<bool>(props(factory->createInstance("com.sun.star.text.DocumentSettings")),
+                                      "AddExternalLeading");
+    }
+    fonts.externalLeading = *externalLeading_;
+    std::string sample = utf8(cursor->getString());
+    if (sample.empty()) sample = "X";
+    if (!probe_) probe_ = std::make_unique<LineHeightProbe>(context_);
+    const int text = probe_->height(fonts, sample);
+    if (text <= 0) return 0;
+    if (grid) {
+        // The line takes whole grid lines; the text is centred in them,
+        // below the ruby room when that is above.
+        const int pitch = page.gridBase + page.gridRuby;
+        const int lines = (text + pitch - 1) / pitch;
+        const int ruby = page.gridRubyBelow ? -page.gridRuby : page.gridRuby;
+        return std::max(0, (lines * pitch - text + ruby) / 2);
+    }
+    // An at-least height taller than the text: the room is above it.
+    return std::max(0, spacing.Height - text);
+}
+
 int DocumentSession::pageStart(int page) {
     const int count = geometry().pageCount();
     page = std::clamp(page, 1, count);
@@ -92,32 +173,38 @@ int DocumentSession::pageStart(int page) {
 
 int DocumentSession::findPageStart(int page) {
     const int previous = page > 1 ? pageStarts_[static_cast<std::size_t>(page - 2)] : -1;
-    const auto view = viewCursor();
-    const Reference<css::text::XPageCursor> pages(view, UNO_QUERY_THROW);
-    if (!geometry().hasText(page)) {
+    PageGeometry& pages = geometry();
+    if (!pages.hasText(page)) {
         // Only pictures: it starts just before the next page with text.
-        for (int next = page + 1; next <= geometry().pageCount(); ++next) {
-            if (!geometry().hasText(next)) continue;
-            pages->jumpToPage(static_cast<sal_Int16>(geometry().viewPage(next)));
-            pages->jumpToStartOfPage();
-            const auto start = map().findPosition(view->getStart());
+        exact_.push_back(false);
+        for (int next = page + 1; next <= pages.pageCount(); ++next) {
+            if (!pages.hasText(next)) continue;
+            const auto start = map().findPosition(pages.startRange(next));
             if (start && *start - 1 > previous) return *start - 1;
             break;
         }
         return std::max(previous + 1, map().storyEnd());
     }
-    pages->jumpToPage(static_cast<sal_Int16>(geometry().viewPage(page)));
-    pages->jumpToStartOfPage();
-    auto start = map().findPosition(view->getStart());
-    if (start && *start > previous) return *start;
+    // Where the view cursor stood at the page's start while the layout was
+    // walked: counted on from the page before where the text allows it.
+    std::optional<int> start;
+    if (page > 1 && pages.hasText(page - 1) && exact_.back())
+        start = map().advance(previous, pages.startRange(page - 1), pages.startRange(page));
+    if (!start) start = map().findPosition(pages.startRange(page));
+    exact_.push_back(start && *start > previous);
+    if (exact_.back()) return *start;
     // A repeated table heading row (or a note, a frame) opens the page: the
     // page starts with the first main text after the previous page's start.
+    const auto view = viewCursor();
+    const Reference<css::text::XPageCursor> cursor(view, UNO_QUERY_THROW);
+    cursor->jumpToPage(static_cast<sal_Int16>(pages.viewPage(page)));
+    cursor->jumpToStartOfPage();
     const Reference<css::view::XViewCursor> lines(view, UNO_QUERY_THROW);
     for (int step = 0; step < 60; ++step) {
         if (!lines->goDown(1, false)) break;
         start = map().findPosition(view->getStart());
         if (start && *start > previous) {
-            if (geometry().placeOf(view->getPosition()).page != page) break;
+            if (pages.placeOf(view->getPosition()).page != page) break;
             return *start;
         }
     }
@@ -147,6 +234,7 @@ void DocumentSession::select(int start, int end) {
 void DocumentSession::close() {
     if (!document_.is()) return;
     invalidate();
+    probe_.reset();
     const Reference<css::util::XCloseable> closeable(document_, UNO_QUERY);
     document_.clear();
     if (closeable.is()) closeable->close(true);

@@ -9,9 +9,11 @@
 #include <com/sun/star/text/XTextViewCursor.hpp>
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "word/office/LineHeightProbe.h"
 #include "word/office/PageGeometry.h"
 #include "word/office/ParagraphMap.h"
 
@@ -42,6 +44,10 @@ public:
 
     // Where the character at `position` is drawn.
     PageGeometry::Place placeOf(int position);
+    // Where the text of the line at `position` begins: the line's top moved
+    // down by the room the office leaves above the text (an at-least line
+    // height taller than the text, the lines of a page grid).
+    PageGeometry::Place textPlaceOf(int position);
     // The position at which page `page` starts (1-based, clamped to the pages).
     int pageStart(int page);
     // The page style in effect at `position`.
@@ -65,14 +71,20 @@ public:
     void close();
 
 private:
+    static constexpr int kSampleLength = 12;  // characters laid out to learn a line's text height
     int findPageStart(int page);
+    // The room above the text in the line at `position` on `page`, 1/100 mm.
+    double roomAboveText(int position, const PageStyleInfo& page);
 
     css::uno::Reference<css::text::XTextDocument> document_;
     css::uno::Reference<css::uno::XComponentContext> context_;
     std::unique_ptr<ParagraphMap> map_;
     std::unique_ptr<PageGeometry> geometry_;
     css::uno::Reference<css::text::XTextViewCursor> viewCursor_;
+    std::unique_ptr<LineHeightProbe> probe_;
+    std::optional<bool> externalLeading_;
     std::vector<int> pageStarts_;  // found so far, page 1 first
+    std::vector<bool> exact_;      // the page's start is where the view cursor stood
 };
 
 }  // namespace vane

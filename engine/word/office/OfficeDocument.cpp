@@ -41,7 +41,8 @@ std::string absolute_path(const std::string& path) {
 std::set<std::filesystem::path> office_temporaries(const std::filesystem::path& folder) {
     std::set<std::filesystem::path> found;
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
+         it.increment(error)) {
         const std::string name = it->path().filename().string();
         if (name.size() > 6 && name.rfind("lu", 0) == 0 && name.ends_with(".tmp")) found.insert(it->path());
     }
@@ -97,8 +98,9 @@ void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addT
         // Live text ranges make the export drop every bookmark anchor.
         document.release();
         const Reference<css::frame::XStorable> storable(document.document(), UNO_QUERY_THROW);
-        store_to(storable, absolute_path(path),
-                 arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
+        store_to(
+            storable, absolute_path(path),
+            arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
     });
 }
 
@@ -129,25 +131,32 @@ void OfficeDocument::exportPdf(const std::string& path) {
 void OfficeDocument::repaginate() {
     uno_call("Repaginate", [&] {
         DocumentSession& document = open();
-        // Fields and indexes as printing would show them, before anything is measured.
+        // Fields and indexes as printing would show them, before anything is
+        // measured. Refreshing may move text, so what was read of the layout
+        // is read again; a document without either keeps it.
+        bool refreshed = false;
         const Reference<css::text::XTextFieldsSupplier> fields(document.document(), UNO_QUERY);
-        if (fields.is()) {
-            const Reference<css::util::XRefreshable> refresh(fields->getTextFields(), UNO_QUERY);
+        const auto refreshFields = [&] {
+            if (!fields.is()) return;
+            const auto all = fields->getTextFields();
+            if (!all->createEnumeration()->hasMoreElements()) return;
+            const Reference<css::util::XRefreshable> refresh(all, UNO_QUERY);
             if (refresh.is()) refresh->refresh();
-        }
+            refreshed = true;
+        };
+        refreshFields();
         const Reference<css::text::XDocumentIndexesSupplier> indexes(document.document(), UNO_QUERY);
         if (indexes.is()) {
             const auto list = indexes->getDocumentIndexes();
             for (sal_Int32 i = 0; i < list->getCount(); ++i) {
                 const Reference<css::util::XRefreshable> index(list->getByIndex(i), UNO_QUERY);
                 if (index.is()) index->refresh();
+                refreshed = true;
             }
         }
-        if (fields.is()) {
-            const Reference<css::util::XRefreshable> refresh(fields->getTextFields(), UNO_QUERY);
-            if (refresh.is()) refresh->refresh();
-        }
-        document.invalidate();
+        // Once more: page references inside a rebuilt index.
+        if (refreshed) refreshFields();
+        if (refreshed) document.invalidate();
     });
 }
 

@@ -33,6 +33,8 @@ public:
 
     // The office's own PDF export of the loaded document (what printing starts from).
     void exportPdf(const std::string& path);
+    // The loaded document behind this one (positions, pages).
+    const std::shared_ptr<DocumentSession>& session() const { return document_; }
 
 private:
     DocumentSession& open() const;

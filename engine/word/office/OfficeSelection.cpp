@@ -340,7 +340,9 @@ double OfficeSelection::information(int code) {
             case kInfoHorizontalPosition:
                 return static_cast<float>(document.placeOf(document.selectionStart).x);
             case kInfoVerticalPosition:
-                return static_cast<float>(document.placeOf(document.selectionStart).y);
+                // The top of the text, as the word processor reports it, not
+                // of a line made taller than its text.
+                return static_cast<float>(document.textPlaceOf(document.selectionStart).y);
             case kInfoWithInTable: {
                 ParagraphMap& map = document.map();
                 const auto& entry =

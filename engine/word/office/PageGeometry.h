@@ -7,6 +7,7 @@
 #include <com/sun/star/awt/Point.hpp>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/frame/XModel.hpp>
+#include <com/sun/star/text/XTextRange.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
 #include <string>
 #include <vector>
@@ -29,6 +30,12 @@ struct PageStyleInfo {
     // (a different first page, as imported): its header and footer are the
     // section's first-page ones.
     std::string firstPageStyle;
+    // The text grid of the pages (CJK layout): lines are whole multiples of
+    // the grid's line pitch (base plus ruby height, 1/100 mm).
+    int gridMode = 0;  // 0 none, 1 lines, 2 lines and characters
+    int gridBase = 0;
+    int gridRuby = 0;
+    bool gridRubyBelow = false;
 };
 
 class PageGeometry {
@@ -47,6 +54,15 @@ public:
     bool hasText(int page) const { return hasText_.at(viewIndex(page)); }
     // The layout's own number of a printed page.
     int viewPage(int page) const { return viewPages_.at(viewIndex(page)); }
+    // Where the view cursor stands at the start of a printed page that holds
+    // text (read while the layout is walked; null for pages without text).
+    const css::uno::Reference<css::text::XTextRange>& startRange(int page) const {
+        return starts_.at(viewIndex(page));
+    }
+    // Lets go of those ranges (once the page starts are known as positions).
+    void releaseStartRanges() {
+        for (auto& start : starts_) start.clear();
+    }
     // The style of that name (read on first use).
     const PageStyleInfo& style(const std::string& name);
 
@@ -58,6 +74,12 @@ public:
     Place placeOf(const css::awt::Point& viewPosition) const;
 
 private:
+    // Moves the view cursor from the start of the page before `page` to the
+    // first line of `page` that follows it in the text.
+    static bool stepOntoPage(const css::uno::Reference<css::text::XTextViewCursor>& viewCursor,
+                             const css::uno::Reference<css::text::XTextRange>& previousStart, long previousY,
+                             int page);
+
     std::size_t viewIndex(int page) const { return printed_.at(static_cast<std::size_t>(page - 1)); }
 
     css::uno::Reference<css::container::XNameAccess> pageStyles_;
@@ -67,6 +89,7 @@ private:
     std::vector<int> viewPages_;        // the layout's number of each page in pages_
     std::vector<bool> hasText_;         // the cursor can stand on the page
     std::vector<long> tops_;            // view position of each page's top edge
+    std::vector<css::uno::Reference<css::text::XTextRange>> starts_;  // per page in pages_
 };
 
 // 1/100 mm to points.

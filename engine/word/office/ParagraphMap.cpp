@@ -1,6 +1,7 @@
 #include "word/office/ParagraphMap.h"
 
 #include <algorithm>
+#include <com/sun/star/container/NoSuchElementException.hpp>
 #include <com/sun/star/container/XEnumeration.hpp>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
 #include <com/sun/star/container/XIndexAccess.hpp>
@@ -41,6 +42,7 @@ void go_right(const Reference<text::XTextCursor>& cursor, int count, bool extend
 
 ParagraphMap::ParagraphMap(const Reference<text::XTextDocument>& document) {
     walk(document->getText(), "");
+    measure();
 
     // Paragraphs whose string is not their character count.
     auto markAll = [this](const Reference<css::container::XEnumeration>& items) {
@@ -110,12 +112,23 @@ void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& k
     const int textIndex = static_cast<int>(texts_.size());
     texts_.push_back({key, body, Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)});
     textEntries_.emplace_back();
+    hints_.push_back(0);
     const Reference<css::container::XEnumerationAccess> access(body, UNO_QUERY_THROW);
     const auto items = access->createEnumeration();
-    while (items->hasMoreElements()) {
-        const Reference<css::uno::XInterface> item(items->nextElement(), UNO_QUERY);
-        const Reference<text::XTextTable> table(item, UNO_QUERY);
-        if (table.is()) {
+    // Every call is a round trip to the office: the end of the list is
+    // learnt from the exception rather than by asking before each element,
+    // and an element is asked for its table side only when it is no range.
+    for (;;) {
+        css::uno::Any item;
+        try {
+            item = items->nextElement();
+        } catch (const css::container::NoSuchElementException&) {
+            break;
+        }
+        const Reference<text::XTextRange> paragraph(item, UNO_QUERY);
+        if (!paragraph.is()) {
+            const Reference<text::XTextTable> table(item, UNO_QUERY);
+            if (!table.is()) continue;
             const std::string name =
                 utf8(Reference<css::container::XNamed>(table, UNO_QUERY_THROW)->getName());
             const auto cells = table->getCellNames();
@@ -125,16 +138,53 @@ void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& k
             }
             continue;
         }
-        const Reference<text::XTextRange> paragraph(item, UNO_QUERY);
-        if (!paragraph.is()) continue;
         Entry entry;
         entry.paragraph = paragraph;
         entry.textIndex = textIndex;
-        entry.start = next_;
-        entry.length = paragraph->getString().getLength();
-        next_ = entry.end();
         textEntries_[textIndex].push_back(static_cast<int>(entries_.size()));
         entries_.push_back(std::move(entry));
+    }
+}
+
+void ParagraphMap::measure() {
+    // The whole text in one call, split at its paragraph ends, when that is
+    // unambiguous: one text without tables, and no line break inside a
+    // paragraph (both are a line feed in the office's text).
+    bool split = texts_.size() == 1 && !entries_.empty();
+    std::vector<int> lengths;
+    if (split) {
+        const rtl::OUString all = texts_.front().text->getString();
+        int from = 0;
+        for (int i = 0; i < all.getLength(); ++i) {
+            if (all[i] != '\n') continue;
+            lengths.push_back(i - from);
+            from = i + 1;
+        }
+        lengths.push_back(all.getLength() - from);
+        split = lengths.size() == entries_.size();
+    }
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+        entries_[i].length = split ? lengths[i] : entries_[i].paragraph->getString().getLength();
+    }
+    plain_ = split;
+}
+
+std::optional<int> ParagraphMap::advance(int from, const Reference<text::XTextRange>& fromRange,
+                                         const Reference<text::XTextRange>& to) {
+    if (!plain_ || from < 0 || from >= storyEnd()) return std::nullopt;
+    try {
+        const auto cursor = texts_.front().text->createTextCursorByRange(fromRange);
+        cursor->gotoRange(to, true);
+        const int target = from + cursor->getString().getLength();
+        if (target >= storyEnd()) return std::nullopt;
+        // Paragraph ends count one each, as in the string; a field, a note
+        // or a frame is one position but shows as its text.
+        for (int i = entryAt(from); i <= entryAt(target); ++i) {
+            if (entries_[static_cast<std::size_t>(i)].complex) return std::nullopt;
+        }
+        return target;
+    } catch (const css::uno::RuntimeException&) {
+        return std::nullopt;  // not in the body (a frame, a note)
     }
 }
 
@@ -169,18 +219,49 @@ int ParagraphMap::entryOf(int textIndex, const Reference<text::XTextRange>& poin
     const auto& list = textEntries_.at(static_cast<std::size_t>(textIndex));
     if (list.empty()) throw std::runtime_error("empty text");
     const auto& compare = texts_[static_cast<std::size_t>(textIndex)].compare;
-    // Last paragraph starting at or before the point.
+    auto startsAtOrBefore = [&](std::size_t k) {
+        return compare->compareRegionStarts(entries_[static_cast<std::size_t>(list[k])].paragraph, point) >=
+               0;
+    };
+    // Last paragraph starting at or before the point. Lookups mostly move a
+    // little forward from the last one (page after page, link after link):
+    // the bounds are widened from there before they are halved.
     std::size_t low = 0;
     std::size_t high = list.size();
+    std::size_t& hint = hints_.at(static_cast<std::size_t>(textIndex));
+    if (hint > 0 && hint < list.size()) {
+        if (startsAtOrBefore(hint)) {
+            low = hint;
+            for (std::size_t step = 1;; step *= 2) {
+                const std::size_t next = hint + step;
+                if (next >= list.size()) break;
+                if (!startsAtOrBefore(next)) {
+                    high = next;
+                    break;
+                }
+                low = next;
+            }
+        } else {
+            high = hint;
+            for (std::size_t step = 1; step <= hint; step *= 2) {
+                const std::size_t next = hint - step;
+                if (startsAtOrBefore(next)) {
+                    low = next;
+                    break;
+                }
+                high = next;
+            }
+        }
+    }
     while (high - low > 1) {
         const std::size_t middle = (low + high) / 2;
-        if (compare->compareRegionStarts(entries_[static_cast<std::size_t>(list[middle])].paragraph, point) >=
-            0) {
+        if (startsAtOrBefore(middle)) {
             low = middle;
         } else {
             high = middle;
         }
     }
+    hint = low;
     return list[low];
 }
 
@@ -250,12 +331,15 @@ std::optional<int> ParagraphMap::findPosition(const Reference<text::XTextRange>&
     // paragraph is only compared when counting inside it, so every step may
     // be the one that finds the range elsewhere (the view cursor gone down
     // from a footnote's last line into the next note or the body).
+    // The body compares the ranges of its table cells too (by where their
+    // paragraphs lie), so with tables the cell is looked up first.
     try {
         int index = 0;
+        const int cell = texts_.size() > 1 ? textIndexOf(point) : 0;
         try {
-            index = entryOf(0, point);
+            index = entryOf(cell, point);
         } catch (const css::lang::IllegalArgumentException&) {
-            const int textIndex = textIndexOf(point);
+            const int textIndex = cell == 0 ? textIndexOf(point) : 0;
             if (textIndex == 0) return std::nullopt;
             index = entryOf(textIndex, point);
         }

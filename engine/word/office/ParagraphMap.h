@@ -56,6 +56,8 @@ public:
 
     const std::vector<Entry>& entries() const { return entries_; }
     const std::vector<Text>& texts() const { return texts_; }
+    // Whether the lengths came from the whole text in one call.
+    bool measuredInOneCall() const { return plain_; }
     // One past the last position (after the last paragraph end).
     int storyEnd() const { return entries_.empty() ? 0 : entries_.back().end(); }
 
@@ -67,6 +69,12 @@ public:
     // The same, nothing for ranges outside the main text (notes, frames, headers).
     std::optional<int> findPosition(const css::uno::Reference<css::text::XTextRange>& range,
                                     bool atEnd = false);
+    // The position of `to`, counted on from `from` (the position of
+    // `fromRange`) by the length of the text between them; nothing where
+    // that text is not one character per position (tables, line breaks,
+    // fields, notes, frames) or the ranges are not in the body.
+    std::optional<int> advance(int from, const css::uno::Reference<css::text::XTextRange>& fromRange,
+                               const css::uno::Reference<css::text::XTextRange>& to);
     // A collapsed cursor at `position` (clamped to the story).
     css::uno::Reference<css::text::XTextCursor> cursorAt(int position);
     // A cursor selecting [start, end) inside one paragraph (end clamped to it).
@@ -81,6 +89,8 @@ public:
 
 private:
     void walk(const css::uno::Reference<css::text::XText>& text, const std::string& key);
+    // Reads the length of every paragraph.
+    void measure();
     void markComplex(const css::uno::Reference<css::text::XTextRange>& anchor);
     int textIndexOf(const css::uno::Reference<css::text::XTextRange>& point);
     int entryOf(int textIndex, const css::uno::Reference<css::text::XTextRange>& point);
@@ -90,7 +100,8 @@ private:
     std::vector<Entry> entries_;
     std::vector<Text> texts_;
     std::vector<std::vector<int>> textEntries_;  // entries of each text, in order
-    int next_ = 0;
+    std::vector<std::size_t> hints_;             // per text: where the last lookup ended
+    bool plain_ = false;                         // one text, its string one character per position
 };
 
 }  // namespace vane

@@ -4,10 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <regex>
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
+#include "word/office/OfficeDocument.h"
+#include "word/office/ParagraphMap.h"
 
 namespace vane {
 namespace {
@@ -176,6 +179,51 @@ TEST_F(OfficeDocuments, TableCellsHavePositionsOfTheirOwn) {
     }
     EXPECT_GT(tableParagraphs, 0);
     document->close(false);
+}
+
+// Paragraph lengths are read from the whole text in one call where that is
+// unambiguous, else paragraph by paragraph: either way each is its own.
+TEST_F(OfficeDocuments, ParagraphLengthsAreThoseOfTheParagraphs) {
+    test::TempDir dir;
+    struct Case {
+        const char* name;
+        std::string path;
+        std::optional<bool> oneCall;
+    };
+    auto made = [&](const std::string& name, const std::string& markdown) {
+        const std::string source = dir.file(name + ".md");
+        const std::string docx = dir.file(name + ".docx");
+        std::ofstream(source) << markdown;
+        test::run_output("pandoc -o '" + docx + "' '" + source + "' && echo ok");
+        return docx;
+    };
+    const Case cases[] = {
+        {"plain paragraphs", made("plain", "# Title\n\nFirst paragraph.\n\nSecond one, longer.\n"), true},
+        {"a line break inside a paragraph",
+         made("breaks", "# Title\n\nFirst line\\\nsecond line.\n\nAfter it.\n"), false},
+        {"tables", corpus("oxpt__HC031-Complicated-Document.docx"), false},
+        {"a .doc with fields", corpus("poi__53379.doc"), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto document = test::shared_office().documents()->open(c.path, {});
+        ASSERT_NE(document, nullptr);
+        ParagraphMap& map = dynamic_cast<OfficeDocument&>(*document).session()->map();
+        if (c.oneCall) {
+            EXPECT_EQ(map.measuredInOneCall(), *c.oneCall);
+        }
+        int checked = 0;
+        int previousEnd = 0;
+        for (const auto& entry : map.entries()) {
+            EXPECT_EQ(entry.start, previousEnd);
+            previousEnd = entry.end();
+            if (entry.complex) continue;  // counted by portions
+            EXPECT_EQ(entry.length, entry.paragraph->getString().getLength());
+            ++checked;
+        }
+        EXPECT_GT(checked, 2);
+        document->close(false);
+    }
 }
 
 TEST_F(OfficeDocuments, BookmarksAreReachedByName) {

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
@@ -27,6 +28,7 @@ struct Heading {
 
 struct Layout {
     std::vector<int> pageStarts;
+    std::vector<std::string> startTexts;  // some text from each page's start, up to the next page
     std::vector<double> widths, heights;
     std::vector<Heading> headings;
 };
@@ -36,6 +38,35 @@ int page_of(const std::vector<int>& starts, int position) {
     while (page < static_cast<int>(starts.size()) && position >= starts[static_cast<std::size_t>(page)])
         ++page;
     return page;
+}
+
+// The first word of three letters or more of `text`, in capitals.
+std::string first_word(const std::string& text) {
+    std::string word;
+    for (const char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            word += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            continue;
+        }
+        if (word.size() >= 3) return word;
+        word.clear();
+    }
+    return word.size() >= 3 ? word : std::string();
+}
+
+// Page starts known to name text the page does not show.
+bool known_start_fault(const std::string& path, int page) {
+    static const std::pair<const char*, int> faults[] = {
+        // The page opens with a table in a frame; its start is on text the
+        // PDF shows at the foot of the page before.
+        {"poi__53379.doc", 18},
+        // The page starts on web-page control labels the PDF does not show.
+        {"poi__bug59058.docx", 49},
+    };
+    for (const auto& [name, number] : faults) {
+        if (page == number && path.find(name) != std::string::npos) return true;
+    }
+    return false;
 }
 
 // The page walk and the heading walk, as the publishing commands make them.
@@ -51,7 +82,15 @@ Layout walk(Application& app) {
         auto setup = range->pageSetup();
         layout.widths.push_back(setup->pageWidth());
         layout.heights.push_back(setup->pageHeight());
+        selection->moveEnd(kUnitCharacter, 60);
+        layout.startTexts.push_back(selection->range()->text());
         range = selection->goToPage(next);
+    }
+    // Only the text on the page itself.
+    for (std::size_t i = 0; i + 1 < layout.pageStarts.size(); ++i) {
+        const auto own =
+            static_cast<std::size_t>(std::max(0, layout.pageStarts[i + 1] - layout.pageStarts[i]));
+        if (layout.startTexts[i].size() > own) layout.startTexts[i].resize(own);
     }
     range = selection->goToFirst(kGoToHeading);
     for (int last = -1; range;) {
@@ -91,17 +130,38 @@ std::string upper(std::string text) {
     return text;
 }
 
-// The PDF line showing `title` on `page` nearest to `y`; null when none.
-const test::PdfLine* find_line(const std::vector<test::PdfPage>& pdf, int page, const std::string& title,
-                               double y) {
-    if (page < 1 || page > static_cast<int>(pdf.size())) return nullptr;
+// The rows of a page: the text's lines with the same top joined left to
+// right (the PDF reader cuts a justified line into a line per word group).
+std::vector<test::PdfLine> rows_of(const test::PdfPage& page) {
+    std::vector<test::PdfLine> lines = page.lines;
+    std::stable_sort(lines.begin(), lines.end(),
+                     [](const test::PdfLine& a, const test::PdfLine& b) { return a.xMin < b.xMin; });
+    std::vector<test::PdfLine> rows;
+    for (const test::PdfLine& line : lines) {
+        auto row = std::find_if(rows.begin(), rows.end(),
+                                [&](const test::PdfLine& r) { return std::fabs(r.yMin - line.yMin) < 0.5; });
+        if (row == rows.end()) {
+            rows.push_back(line);
+            continue;
+        }
+        row->text += " " + line.text;
+        row->xMax = std::max(row->xMax, line.xMax);
+        row->yMax = std::max(row->yMax, line.yMax);
+    }
+    return rows;
+}
+
+// The PDF row showing `title` on `page` nearest to `y`; nothing when none.
+std::optional<test::PdfLine> find_line(const std::vector<test::PdfPage>& pdf, int page,
+                                       const std::string& title, double y) {
+    if (page < 1 || page > static_cast<int>(pdf.size())) return std::nullopt;
     // Compared in capitals: a style may show its headings in capitals.
     const std::string key = upper(first_words(title, 3));
-    if (key.empty()) return nullptr;
-    const test::PdfLine* best = nullptr;
-    for (const auto& line : pdf[static_cast<std::size_t>(page - 1)].lines) {
+    if (key.empty()) return std::nullopt;
+    std::optional<test::PdfLine> best;
+    for (const auto& line : rows_of(pdf[static_cast<std::size_t>(page - 1)])) {
         if (upper(line.text).find(key) == std::string::npos) continue;
-        if (best == nullptr || std::fabs(line.yMin - y) < std::fabs(best->yMin - y)) best = &line;
+        if (!best || std::fabs(line.yMin - y) < std::fabs(best->yMin - y)) best = line;
     }
     return best;
 }
@@ -117,16 +177,10 @@ TEST_F(OfficeLayout, PagesAndHeadingsMatchTheOfficesOwnRendering) {
     double worst = 0;
     std::string worstWhere;
     int headings = 0, matched = 0;
+    int startsChecked = 0, startsMissed = 0;
     std::vector<double> errors;  // PDF minus office, points
     for (const std::string& path : test::corpus_documents()) {
         SCOPED_TRACE(path);
-        if (path.find("poi__bug59058.docx") != std::string::npos) {
-            // Known fault: its body is one table whose rows run over several
-            // pages; the view cannot stand on some of them and page starts
-            // come out wrong. Left for the second office issue.
-            std::printf("known fault, not checked: %s\n", path.c_str());
-            continue;
-        }
         const auto started = std::chrono::steady_clock::now();
         auto document = app.documents()->open(path, {});
         ASSERT_NE(document, nullptr);
@@ -145,19 +199,33 @@ TEST_F(OfficeLayout, PagesAndHeadingsMatchTheOfficesOwnRendering) {
             if (i > 0) {
                 EXPECT_GT(layout.pageStarts[i], layout.pageStarts[i - 1]);
             }
+            // The page shows the text its start position names (compared
+            // without spaces: the PDF reader splits words at size changes).
+            const std::string word = first_word(layout.startTexts[i]);
+            if (!word.empty()) {
+                ++startsChecked;
+                std::string shown;
+                for (const auto& row : rows_of(pdf[i])) shown += upper(row.text);
+                shown.erase(std::remove(shown.begin(), shown.end(), ' '), shown.end());
+                if (shown.find(word) == std::string::npos &&
+                    !known_start_fault(path, static_cast<int>(i) + 1)) {
+                    ++startsMissed;
+                    std::printf("  page %zu of %s does not show \"%s\"\n", i + 1, path.c_str(), word.c_str());
+                }
+            }
         }
         for (const Heading& heading : layout.headings) {
             if (heading.title.find_first_not_of(' ') == std::string::npos) continue;
             SCOPED_TRACE("heading \"" + heading.title + "\" on page " + std::to_string(heading.page));
             ++headings;
-            const test::PdfLine* line = find_line(pdf, heading.page, heading.title, heading.y);
-            if (line == nullptr) {
+            const auto line = find_line(pdf, heading.page, heading.title, heading.y);
+            if (!line) {
                 // Text the PDF shows differently (symbols, fields): say so, but
                 // a heading found on one other page is on a wrong page (text
                 // found on several is a running header as well).
                 std::vector<int> others;
                 for (int other = 1; other <= static_cast<int>(pdf.size()); ++other) {
-                    if (find_line(pdf, other, heading.title, heading.y) != nullptr) others.push_back(other);
+                    if (find_line(pdf, other, heading.title, heading.y)) others.push_back(other);
                 }
                 EXPECT_NE(others.size(), 1u) << "found on page " << others.front();
                 std::printf("  unmatched: %s p%d \"%s\"\n", path.c_str(), heading.page,
@@ -167,11 +235,11 @@ TEST_F(OfficeLayout, PagesAndHeadingsMatchTheOfficesOwnRendering) {
             ++matched;
             const double error = std::fabs(line->yMin - heading.y);
             errors.push_back(line->yMin - heading.y);
-            // The position is the top of the heading's line. Its text starts
-            // there, or lower where the line is taller than the text (at-least
-            // spacing, a picture in the line): never more than 1 pt higher.
-            // (Glyph tops of some fonts reach 0.1 pt above the line.)
-            EXPECT_GE(line->yMin - heading.y, -1.1) << "office " << heading.y << " pdf " << line->yMin;
+            // The position is the top of the heading's text, also where its
+            // line is taller than the text (an at-least line height, the
+            // lines of a page grid). Glyph tops of some fonts reach a little
+            // above the text's top as the office lays it out.
+            EXPECT_LE(error, 1.1) << "office " << heading.y << " pdf " << line->yMin;
             if (error > 1.0)
                 std::printf("  over 1 pt: %s \"%s\" %.2f\n", path.c_str(), heading.title.c_str(),
                             line->yMin - heading.y);
@@ -190,13 +258,17 @@ TEST_F(OfficeLayout, PagesAndHeadingsMatchTheOfficesOwnRendering) {
     int within[4] = {};
     for (const double e : errors) {
         const double a = std::fabs(e);
-        within[a <= 0.5 ? 0 : a <= 1 ? 1 : a <= 3 ? 2 : 3]++;
+        within[a <= 0.5 ? 0 : a <= 1 ? 1 : a <= 2 ? 2 : 3]++;
     }
-    std::printf("errors: <=0.5 pt %d, <=1 pt %d, <=3 pt %d, more %d\n", within[0], within[1], within[2],
+    std::printf("errors: <=0.5 pt %d, (0.5,1] pt %d, (1,2] pt %d, more %d\n", within[0], within[1], within[2],
                 within[3]);
-    EXPECT_GT(matched, headings * 9 / 10);
-    // Measured: 84 % of the corpus headings within 1 pt; the rest sit in taller lines.
-    EXPECT_GE(within[0] + within[1], static_cast<int>(errors.size()) * 80 / 100);
+    std::printf("page starts checked against the PDF %d, not shown on their page %d\n", startsChecked,
+                startsMissed);
+    EXPECT_EQ(startsMissed, 0);
+    // Headings the PDF shows differently (symbols, a style's own text) are not matched.
+    EXPECT_GE(matched * 100, headings * 97);
+    // Measured: 237 of 253 within 0.5 pt, none beyond 1.06 pt.
+    EXPECT_GE(within[0] * 100, static_cast<int>(errors.size()) * 90);
 }
 
 }  // namespace
