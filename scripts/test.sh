@@ -1,13 +1,22 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, runs the fuzzers for a short while, starts
-# the services the tests need and runs every test suite (unit, html, pdf,
-# printer, office). ctest's summary is the last thing printed.
+# Installs what is missing, builds, runs the fuzzers for a short while, runs the
+# Windows build's tests under Wine, starts the services the tests need and runs
+# every test suite (unit, html, pdf, printer, office, reliability). ctest's
+# summary is the last thing printed; the exit status fails if either part failed.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 bash scripts/build.sh ci
 # Each fuzz target for 30 s on its corpus: no crash, sanitizer report or hang.
 bash scripts/fuzz.sh 30
+# Cross-built with MinGW-w64 and run under Wine (installs its own toolchain).
+windows_status=0
+bash scripts/windows-test.sh || windows_status=$?
 bash scripts/services.sh
 cd build/ci
-ctest --output-on-failure --timeout 900 -j 2
+linux_status=0
+ctest --output-on-failure --timeout 900 -j 2 || linux_status=$?
+if [ "$windows_status" -ne 0 ]; then
+  echo "The Windows tests failed (scripts/windows-test.sh, status $windows_status)." >&2
+fi
+[ "$windows_status" -eq 0 ] && [ "$linux_status" -eq 0 ]
