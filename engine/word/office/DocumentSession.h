@@ -10,6 +10,7 @@
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -61,6 +62,10 @@ public:
     std::shared_ptr<OfficeStory> story;
     // A collapsed selection at a wrap point, shown at the end of the line before.
     bool atLineEnd = false;
+    // The hyperlinked table-of-contents entries [start, end) of the main text,
+    // noted when the fields are read. A selection whose end grows over an
+    // entry's end takes in the whole entry, as it would take in a whole field.
+    std::vector<std::pair<int, int>> tocEntrySpans;
 
     // The office's lock file for the loaded file. An office that is killed
     // leaves it beside the file: it is removed when the document goes.

@@ -164,6 +164,11 @@ OfficeFields::OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_p
         if (document_->closed()) throw std::runtime_error("the document is closed");
         TocNameCounts names;
         auto fields = read_fields(*document_, &names);
+        document_->tocEntrySpans.clear();
+        for (const FieldInfo& field : fields) {
+            if (field.type == word::kFieldHyperlink && field.rank == 1)
+                document_->tocEntrySpans.emplace_back(field.start, field.end);
+        }
         recoveredNames = names.recovered;
         createdNames = names.created;
         lostNames = names.lost;

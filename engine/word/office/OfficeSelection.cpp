@@ -290,7 +290,17 @@ int OfficeSelection::moveEnd(int unit, int count) {
             throw std::runtime_error("unit not supported");
         }
         target = std::clamp(target, 0, map.storyEnd());
-        document.select(std::min(document.selectionStart, target), target);
+        int start = std::min(document.selectionStart, target);
+        // Growing over the end of a contents entry (a hyperlink field in the
+        // word processor) selects the entry from its start.
+        if (!document.story) {
+            for (const auto& [entryStart, entryEnd] : document.tocEntrySpans) {
+                const bool grows = old <= entryEnd && entryEnd <= target && old < target;
+                if (grows && entryStart < start && start < entryEnd)
+                    start = entryStart;
+            }
+        }
+        document.select(start, target);
         return target - old;
     });
 }
