@@ -14,10 +14,12 @@ PDF and reading the outline that the export writes.
 
 import json
 import os
+import re
 import shutil
 import subprocess
 import sys
 import tempfile
+import zipfile
 from xml.sax.saxutils import escape, quoteattr
 
 NS = {
@@ -97,6 +99,7 @@ class Document:
         self.masters = {}  # name -> dict
         self.para_styles = {}  # (parent, master, break) -> automatic style name
         self.frames = 0
+        self.text_box_links = []  # texts of the links inside text boxes
         self.notes = 0
         self.tables = 0
         self.toc_levels = 0
@@ -161,6 +164,8 @@ class Document:
     def text_box(self, paragraphs, width_cm=6.0):
         """A framed text box floating at the right of the paragraph that holds it."""
         self.frames += 1
+        for m in re.finditer(r'<text:a [^>]*>(.*?)</text:a>', "".join(paragraphs)):
+            self.text_box_links.append(re.sub(r"<[^>]+>", "", m.group(1)))
         return Markup('<draw:frame draw:style-name="fr1" draw:name="Text box %d" text:anchor-type="paragraph"'
                       ' svg:width="%.2fcm" draw:z-index="%d"><draw:text-box fo:min-height="1cm">%s'
                       '</draw:text-box></draw:frame>'
@@ -446,6 +451,37 @@ def heading_pages(doc, office, pdf_from, workdir):
     return [p for _, p in found]
 
 
+def relink_text_boxes(docx_path, texts):
+    """The office's .docx export moves a link inside a text box out onto the box's anchor in
+    the body (the link then wraps the whole drawing, and the box's text is plain). Puts each
+    such link back around its text inside the box, where a word processor keeps it."""
+    if not texts:
+        return
+    with zipfile.ZipFile(docx_path) as z:
+        parts = {name: z.read(name) for name in z.namelist()}
+        order = z.namelist()
+    xml = parts["word/document.xml"].decode("utf-8")
+
+    def fix(m):
+        attrs, content = m.group(1), m.group(2)
+        if "<w:txbxContent>" not in content:
+            return m.group(0)
+        for text in texts:
+            run = re.compile(r"(<w:r>(?:(?!</w:r>).)*?<w:t(?: [^>]*)?>%s</w:t></w:r>)" % re.escape(escape(text)),
+                             re.S)
+            content = run.sub(lambda r: "<w:hyperlink%s>%s</w:hyperlink>" % (attrs, r.group(1)), content)
+        return content
+
+    xml = re.sub(r"<w:hyperlink([^>]*)>((?:(?!</w:hyperlink>).)*?<w:txbxContent>.*?)</w:hyperlink>", fix, xml,
+                 flags=re.S)
+    parts["word/document.xml"] = xml.encode("utf-8")
+    tmp = docx_path + ".tmp"
+    with zipfile.ZipFile(tmp, "w", zipfile.ZIP_DEFLATED) as z:
+        for name in order:
+            z.writestr(name, parts[name])
+    os.replace(tmp, docx_path)
+
+
 def build(doc, fodt_path, formats=("docx", "doc"), check=True):
     """Writes `fodt_path` with a filled-in table of contents and converts it into each format
     beside it. The page numbers are those of the first format as the office lays it out (a
@@ -476,6 +512,9 @@ def build(doc, fodt_path, formats=("docx", "doc"), check=True):
                 if got != pages:
                     print("warning: %s lays out its headings on pages %s, its table of contents says %s"
                           % (results[fmt], got, pages), file=sys.stderr)
+        for path in results.values():
+            if path.endswith(".docx"):
+                relink_text_boxes(path, doc.text_box_links)
         return pages, results
     finally:
         office.close()
