@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "E2eRun.h"
 #include "TempDir.h"
 
 namespace vane {
@@ -29,34 +30,13 @@ namespace fs = std::filesystem;
 using test::read_file;
 using test::TempDir;
 
-struct ShellRun {
-    int status;
-    std::string out;
-};
-
-ShellRun shell(const std::string& command) {
-    ShellRun r{-1, {}};
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (pipe == nullptr) return r;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return r;
-}
-
-std::string quoted(const std::string& s) {
-    return "'" + s + "'";
-}
-
-ShellRun vane(const std::string& args) {
-    return shell(std::string("LANGUAGE= LC_ALL= LANG=C ") + VANE_EXE + " " + args);
-}
+using test::quoted;
+using test::shell;
+using test::ShellRun;
+using test::vane;
 
 std::string corpus(const std::string& name) {
-    const char* shared = std::getenv("VANE_SHARED_DIR");
-    return std::string(shared == nullptr ? "../shared" : shared) + "/corpus/public/" + name;
+    return test::shared_dir() + "/corpus/public/" + name;
 }
 
 // Whitespace runs become one blank, so that text extraction's line breaks do not matter.
