@@ -43,7 +43,6 @@ constexpr int kFileNotFound = 226;
 // Its catalogue text is still to come; until then it prints nothing.
 constexpr int kEraseSkipped = 232;
 
-constexpr int kResultWorkingCopy = -5;
 constexpr int kResultFrameset = -5;
 constexpr int kResultIndex = -10;
 constexpr int kResultSplit = -11;
@@ -101,11 +100,15 @@ int D2hCommand::run(int argc, char* argv[]) {
     if (!reuse_) {
         D2hWordPhase phase(names_);
         const int result = phase.run();
-        if (result == kResultWorkingCopy) return result;  // nothing was started
         if (result < 0) {
-            eraseOutput();
-            env().sleepMilliseconds(kWordReleaseWaitMs);
-            delete_file(names_.workingCopy.c_str());
+            // A word processor that failed while working on the document may
+            // not have let go of the working copy yet. The other failures
+            // (nothing started, no start, no document information) end at once.
+            if (phase.needsReleaseWait()) {
+                eraseOutput();
+                env().sleepMilliseconds(kWordReleaseWaitMs);
+                delete_file(names_.workingCopy.c_str());
+            }
             return result;
         }
         documentTitle_ = phase.title();

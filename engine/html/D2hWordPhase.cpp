@@ -86,6 +86,7 @@ int open_and_save(word::WordSession& session, const D2hNames& names, std::string
 }  // namespace
 
 int D2hWordPhase::run() {
+    needsReleaseWait_ = false;
     // The working copy is never the document itself (see D2hNames).
     if (!copy_file(names_.workingCopy.c_str(), names_.document.c_str())) {
         print_message(kCannotCopy);
@@ -133,6 +134,7 @@ int D2hWordPhase::convert() {
     } catch (...) {
         result = kResultWord;
     }
+    needsReleaseWait_ = result < 0;
     return result;
 }
 

@@ -24,11 +24,20 @@ public:
     // The document's title, read with its information (empty when none).
     const std::string& title() const { return title_; }
 
+    // After a failed run(): whether the failure came while the word processor
+    // was working on the document (opening, converting, saving or quitting).
+    // Only then may it still hold the working copy, so the caller clears the
+    // output and waits before deleting it again. False when nothing was started,
+    // the word processor could not start, or the document information could not
+    // be read (the word processor is closed in an orderly way there).
+    bool needsReleaseWait() const { return needsReleaseWait_; }
+
 private:
     int convert();
 
     const D2hNames& names_;
     std::string title_;
+    bool needsReleaseWait_ = false;
 };
 
 }  // namespace vane

@@ -186,12 +186,14 @@ struct WordFailure {
     const char* message;  // nullptr: none beyond message 125
     bool quitCalled;
     bool documentClosed;
+    // The run ends at once: no erase of the output directory, no wait.
+    bool endsAtOnce = false;
     bool htmlSaved = false;  // the whole-document HTML stays for inspection
 };
 
 const WordFailure kWordFailures[] = {
     {"cannot start", [](test::FakeWord& w) { w.failCreate = true; }, -7,
-     "\r\nCannot open or connect MS WinWord", false, false},
+     "\r\nCannot open or connect MS WinWord", false, false, true},
     {"no documents", [](test::FakeWord& w) { w.noDocumentCollection = true; }, -7, nullptr, true, false},
     {"open gives nothing", [](test::FakeWord& w) { w.openReturnsNothing = true; }, -8,
      "\r\nCannot open document", true, false},
@@ -202,8 +204,9 @@ const WordFailure kWordFailures[] = {
     {"save throws", [](test::FakeWord& w) { w.failOn("Document.SaveAs"); }, -8,
      "\r\nError processing document", true, true},
     {"no information", [](test::FakeWord& w) { w.failOn("PageSetup.Orientation"); }, -8,
-     "\r\nCannot get document information", true, true},
-    {"quit throws", [](test::FakeWord& w) { w.failOn("Application.Quit"); }, -7, nullptr, true, true, true},
+     "\r\nCannot get document information", true, true, true},
+    {"quit throws", [](test::FakeWord& w) { w.failOn("Application.Quit"); }, -7, nullptr, true, true, false,
+     true},
 };
 
 TEST_F(D2hCommandTest, WordProcessorFailures) {
@@ -230,9 +233,47 @@ TEST_F(D2hCommandTest, WordProcessorFailures) {
             EXPECT_FALSE(fs::exists(out("manual.doc")));  // no working copy left
             EXPECT_EQ(fs::exists(out("manual.html")), f.htmlSaved && !erase);
             EXPECT_FALSE(fs::exists(out("manual_index.html")));  // no site
-            EXPECT_EQ(fs::exists(tmp.file("docs/manual")), !erase);
+            // -e empties the directory before the word processor starts; only
+            // the clean-up after a failure while converting removes it.
+            EXPECT_EQ(fs::exists(tmp.file("docs/manual")), !erase || f.endsAtOnce);
+            EXPECT_EQ(env.sleeps, f.endsAtOnce ? std::vector<int>{} : std::vector<int>{5000});
             EXPECT_EQ(read_file(document), kDocumentBytes);
         }
+    }
+}
+
+// A word processor that cannot start, or a document whose information cannot
+// be read, ends the run right after its message: nothing is erased, nothing waited for.
+TEST_F(D2hCommandTest, StartAndInformationFailuresEndTheRunAtOnce) {
+    struct Case {
+        const char* name;
+        std::function<void(test::FakeWord&)> arrange;
+        int result;
+        const char* message;
+        int quits;
+    } const cases[] = {
+        {"cannot start", [](test::FakeWord& w) { w.failCreate = true; }, -7,
+         "\r\nCannot open or connect MS WinWord", 0},
+        {"no information", [](test::FakeWord& w) { w.failOn("PageSetup.Orientation"); }, -8,
+         "\r\nCannot get document information", 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::FakeWord fresh;
+        fresh.document().page().paragraph().line("x", 72);
+        c.arrange(fresh);
+        env.sleeps.clear();
+        EXPECT_EQ(run({"-v", "-e", document}), c.result);
+        const std::string tail = std::string(c.message) + "\r\n*** Process terminated with error ***";
+        const std::string& output = host.output();
+        ASSERT_GE(output.size(), tail.size()) << output;
+        EXPECT_EQ(output.substr(output.size() - tail.size()), tail) << output;
+        EXPECT_FALSE(printed("\r\nError processing document"));
+        EXPECT_FALSE(printed("\r\nClosing MS WinWord"));
+        EXPECT_EQ(fresh.callCount("Application.Quit"), c.quits);
+        EXPECT_TRUE(env.sleeps.empty());
+        EXPECT_TRUE(fs::is_directory(tmp.file("docs/manual")));
+        EXPECT_FALSE(fs::exists(out("manual.doc")));
     }
 }
 
