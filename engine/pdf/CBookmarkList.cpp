@@ -266,9 +266,10 @@ void CBookmarkList::extractFromToc(word::Application& application, word::Documen
         const auto found = levels.find(name);
         if (found == levels.end() || found->second == 0) continue;
         const std::int32_t level = found->second;
-        if (!keepLevel(level, topLevel)) continue;
+        // As in the heading walk: an entry without a title sets no top level.
         std::string title = clean_title(text);
         if (title.empty()) continue;
+        if (!keepLevel(level, topLevel)) continue;
         entry.value = std::move(title);
         entry.level = level;
         entry.page = page;

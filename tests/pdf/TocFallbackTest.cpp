@@ -115,6 +115,57 @@ TEST_F(TocFallback, TopLevelAndMaxLevelRulesApply) {
               (std::vector<Entry>{{"Overview", 1, 2, 750}, {"", 0, 0, 0}, {"Appendix", 1, 3, 778}}));
 }
 
+// Only an entry with a title sets the top level, as on the heading path; an
+// entry dropped for being deeper than the deepest level kept still does.
+TEST_F(TocFallback, OnlyATitledEntrySetsTheTopLevel) {
+    struct Target {
+        const char* style;
+        const char* text;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Target> targets;  // in contents order, on page 2 from 100 pt down, 100 pt apart
+        int maxLevel;
+        std::vector<Entry> expected;
+    } const cases[] = {
+        {"a deeper entry without a title comes first",
+         {{"Section", "\vAfter a line break"}, {"Chapter", "Overview"}, {"Section", "Goals"}},
+         6,
+         {{"", 0, 0, 0}, {"Overview", 1, 2, 650}, {"Goals", 2, 2, 550}}},
+        {"an untitled entry at level 1 comes first",
+         {{"Chapter", "\v"}, {"Section", "Goals"}, {"Chapter", "Overview"}, {"Section", "More"}},
+         6,
+         {{"", 0, 0, 0}, {"Goals", 2, 2, 650}, {"", 0, 0, 0}, {"More", 2, 2, 450}}},
+        {"a titled entry too deep to keep still sets it",
+         {{"Section", "Goals"}, {"Chapter", "Overview"}},
+         1,
+         {{"", 0, 0, 0}, {"", 0, 0, 0}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        word.document() = {};
+        doc.style("Chapter", 1).style("Section", 2);
+        doc.page();
+        std::vector<FakeTocEntry> contents;
+        for (std::size_t i = 0; i < c.targets.size(); ++i) {
+            contents.push_back({.text = "Entry " + std::to_string(i),
+                                .page = 2,
+                                .bookmark = "_Toc" + std::to_string(200 + i),
+                                .top = 100 + 14 * static_cast<float>(i)});
+        }
+        doc.toc(contents);
+        doc.page();
+        for (std::size_t i = 0; i < c.targets.size(); ++i) {
+            doc.paragraph(c.targets[i].style).line(c.targets[i].text, 100 + 100 * static_cast<float>(i));
+            bookmarkFrom(2, c.targets[i].text, contents[i].bookmark);
+        }
+
+        extract(c.maxLevel);
+
+        EXPECT_EQ(entries(), c.expected);
+    }
+}
+
 TEST_F(TocFallback, PageReferenceNamesAreReadFromTheFieldCode) {
     struct Case {
         const char* code;
