@@ -43,6 +43,20 @@ bool is_landscape_page(const CDocinfo& docinfo, std::int32_t page) {
     return docinfo.pageOrientations[static_cast<size_t>(page - 1)] == 1;
 }
 
+// The range of the bookmark `name`; null when the go-to fails or lands nowhere.
+std::unique_ptr<word::Range> go_to_bookmark(word::Selection& selection, const std::string& name) {
+    try {
+        return selection.goToBookmark(name);
+    } catch (const std::exception&) {
+        return nullptr;
+    }
+}
+
+std::string without_trailing_blanks(const std::string& name) {
+    const std::size_t end = name.find_last_not_of(" \t");
+    return end == std::string::npos ? std::string() : name.substr(0, end + 1);
+}
+
 int message_of(LinkType type) {
     switch (type) {
         case LinkType::Toc:
@@ -216,7 +230,9 @@ void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selec
                 hyperlink.range()->select();
                 const auto page =
                     static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
-                if (page != -1) add(page, type, *region, dest);
+                // A page the document information does not know (-1, or past
+                // the last page) has no geometry to place the link on.
+                if (page >= 1 && page <= docinfo.pageCount) add(page, type, *region, dest);
             } else {
                 for (std::int32_t page : replicatedPages(placement, orientation))
                     add(page, type, *region, dest);
@@ -333,10 +349,12 @@ bool CLinkList::resolveDestinations(word::Application& application) {
     for (size_t i = 0; i < links.size(); ++i) {
         CLink& link = *links[i];
         if ((link.type != LinkType::Toc && link.type != LinkType::Internal) || link.dest.empty()) continue;
-        std::unique_ptr<word::Range> target;
-        try {
-            target = selection->goToBookmark(link.dest);
-        } catch (const std::exception&) {
+        std::unique_ptr<word::Range> target = go_to_bookmark(*selection, link.dest);
+        // A page reference without "\h" leaves the blank after the name in
+        // the destination: try once more without trailing blanks.
+        if (target == nullptr) {
+            const std::string trimmed = without_trailing_blanks(link.dest);
+            if (!trimmed.empty() && trimmed != link.dest) target = go_to_bookmark(*selection, trimmed);
         }
         if (target == nullptr) continue;
         const int start = target->start();

@@ -110,6 +110,26 @@ TEST_F(D2pCommandTest, DeepestLevelLimitsTheOutline) {
     EXPECT_EQ(marks.find("/OUT pdfmark"), marks.rfind("/OUT pdfmark"));  // Introduction only
 }
 
+// A footnote link whose end the word processor places past the last page is
+// left out; the rest of the run goes on.
+TEST_F(D2pCommandTest, FootnoteLinkPastTheLastPageIsLeftOut) {
+    test::FakeDocument& doc = word.document();
+    doc.footnote(1).paragraph().line("See near.org", 780).hyperlinkOn("near.org", "http://near.org");
+    doc.footnote(1)
+        .paragraph()
+        .line("See far ", 794)
+        .onPage(2)
+        .line("away.org today", 72)
+        .hyperlinkOn("far away.org", "http://far.away.org");
+    ASSERT_EQ(run(), 0) << host.output();
+    EXPECT_TRUE(host.printed(124));
+    EXPECT_FALSE(host.printed(164));
+    const std::string marks = markFileRead();
+    EXPECT_TRUE(contains(marks, "/SrcPg 1 /URI (http://near.org)")) << marks;
+    EXPECT_FALSE(contains(marks, "far.away.org")) << marks;
+    EXPECT_EQ(env.starts.size(), 1u);
+}
+
 TEST_F(D2pCommandTest, LevelOutOfRangeStopsBeforeTheWordProcessor) {
     for (const char* level : {"7", "10", "61"}) {
         SCOPED_TRACE(level);

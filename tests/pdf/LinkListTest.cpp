@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "OpenFakeDocument.h"
+#include "TempDir.h"
 #include "frame/LibraryState.h"
 #include "pdf/CLinkList.h"
 
@@ -231,6 +232,39 @@ TEST_F(LinkListTest, TextBoxFootnoteAndShapeLinks) {
                           // the footnote: page from the word processor's page of the link
                           {LinkType::Url, 2, 62, 50, 95, 191, "http://notes.org"},
                       }));
+}
+
+// A footnote link takes the page of its end, and only a page of the document:
+// a page the document information does not know would have no size to place it on.
+TEST_F(LinkListTest, FootnoteLinksOnlyOnPagesOfTheDocument) {
+    struct Case {
+        const char* name;
+        int firstPage;   // page of the footnote's first line
+        int secondPage;  // page of its second line, where the link ends
+        std::vector<int> pages;
+    } const cases[] = {
+        {"both lines on the last page", 2, 2, {2, 2}},
+        {"running on to the last page: both lines take its page", 1, 2, {2, 2}},
+        {"running on past the last page", 2, 3, {}},
+        {"running on to no page", 2, 0, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        word.document() = {};
+        list.clear();
+        doc().page().paragraph().line("First page", 72);
+        doc().page().paragraph().line("Last page", 72);
+        doc()
+            .footnote(c.firstPage)
+            .paragraph()
+            .line("See the notes ", 770)
+            .onPage(c.secondPage)
+            .line("online today.", 784)
+            .hyperlinkOn("notes online", "http://notes.org");
+        open();
+        EXPECT_NO_THROW(list.extractOtherLinks(*document, *application));
+        EXPECT_EQ(pagesOf("http://notes.org"), c.pages);
+    }
 }
 
 TEST_F(LinkListTest, HeaderAndFooterLinksAreRepeatedOverTheirPages) {
@@ -487,6 +521,45 @@ TEST_F(DestinationTest, DestinationOnNoPageKeepsThePreviousHint) {
     // The third measures with its own page's height: 595 - 294.05 + 0.5.
     EXPECT_EQ(list.links[2]->destPage, 2);
     EXPECT_EQ(list.links[2]->destY, 301);
+}
+
+// A page reference without "\h" leaves a blank after the bookmark name; the
+// go-to is tried once more without trailing blanks, and only when it failed.
+// Names still compare exactly: "b100 " reaches nothing.
+TEST_F(DestinationTest, NameWithTrailingBlanksIsRetriedTrimmed) {
+    struct Case {
+        std::string dest;
+        int destPage;
+        int destY;
+        int goTos;  // bookmark go-tos made for this link
+    } const cases[] = {
+        {"B100", 2, 750, 1},  {"B100 ", 2, 750, 2}, {"B100 \t ", 2, 750, 2}, {"Missing ", 0, 0, 2},
+        {"Missing", 0, 0, 1}, {" ", 0, 0, 1},       {"b100 ", 0, 0, 2},
+    };
+    doc().page().paragraph().line("Start", 72);
+    doc().page().paragraph().line("Hundred", 100);
+    doc().bookmarkOn("Hundred", "B100");
+    open();
+    test::TempDir dir;
+    const std::string marks = dir.file("marks.ps");
+    for (const Case& c : cases) {
+        SCOPED_TRACE("\"" + c.dest + "\"");
+        list.clear();
+        addLink(LinkType::Toc, c.dest);
+        word.clearCalls();
+        EXPECT_TRUE(list.resolveDestinations(*application));
+        EXPECT_EQ(list.links[0]->destPage, c.destPage);
+        EXPECT_EQ(list.links[0]->destY, c.destY);
+        EXPECT_EQ(word.callCount("Selection.GoTo -1"), c.goTos);
+        // Only a resolved link is written.
+        test::write_text(marks, "");
+        EXPECT_TRUE(list.writeAnnotations(marks));
+        const std::string written = test::read_file(marks);
+        EXPECT_EQ(written.empty(), c.destPage == 0) << written;
+        if (c.destPage != 0) {
+            EXPECT_NE(written.find(" /SrcPg 1 /Page 2 "), std::string::npos) << written;
+        }
+    }
 }
 
 }  // namespace
