@@ -16,6 +16,7 @@
 #include "Prompter.h"
 #include "ResultOpener.h"
 #include "Startup.h"
+#include "platform/posix/ChildEnvironment.h"
 
 int main(int argc, char* argv[]) {
     using namespace vane;
@@ -23,6 +24,8 @@ int main(int argc, char* argv[]) {
 
     // The command line is read before Qt takes out its own options.
     const StartupChoice choice = begin_startup(argc, argv);
+    // Qt and the office warn on the console without a runtime directory.
+    provide_runtime_directory();
     LinkedVaneCore core;
 
     if (choice.action != Action::Dialog) {

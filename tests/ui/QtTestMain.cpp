@@ -5,9 +5,13 @@
 #include <QApplication>
 #include <cstdlib>
 
+#include "platform/posix/ChildEnvironment.h"
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without it Qt warns on the console (test listing at build time included).
+    vane::provide_runtime_directory();
     QApplication application(argc, argv);
     return RUN_ALL_TESTS();
 }

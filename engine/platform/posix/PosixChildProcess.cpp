@@ -10,12 +10,19 @@
 namespace vane {
 
 std::unique_ptr<PosixChildProcess> PosixChildProcess::start(const std::vector<std::string>& argv,
-                                                            const std::string& workingDirectory) {
+                                                            const std::string& workingDirectory,
+                                                            const std::vector<std::string>& environment) {
     if (argv.empty()) return nullptr;
+    // Both arrays are made before the fork: the child only calls what is safe
+    // between fork and exec.
     std::vector<char*> args;
     args.reserve(argv.size() + 1);
     for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    std::vector<char*> envp;
+    envp.reserve(environment.size() + 1);
+    for (const std::string& e : environment) envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
 
     // The child reports a failed chdir or exec through this pipe before exiting.
     int report[2];
@@ -33,7 +40,7 @@ std::unique_ptr<PosixChildProcess> PosixChildProcess::start(const std::vector<st
         int error = 0;
         if (!workingDirectory.empty() && ::chdir(workingDirectory.c_str()) != 0) error = errno;
         if (error == 0) {
-            ::execvp(args[0], args.data());
+            ::execvpe(args[0], args.data(), envp.data());
             error = errno;
         }
         (void)!::write(report[1], &error, sizeof error);

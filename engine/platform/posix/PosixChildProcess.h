@@ -1,4 +1,5 @@
-// A child process started with fork/exec, standard input from /dev/null.
+// A child process started with fork/exec, standard input from /dev/null, with
+// the given environment ("NAME=value" entries).
 #pragma once
 
 #include <sys/types.h>
@@ -16,7 +17,8 @@ public:
     // Null when the program cannot be started (not found, not executable,
     // missing working directory).
     static std::unique_ptr<PosixChildProcess> start(const std::vector<std::string>& argv,
-                                                    const std::string& workingDirectory);
+                                                    const std::string& workingDirectory,
+                                                    const std::vector<std::string>& environment);
     PosixChildProcess(const PosixChildProcess&) = delete;
     PosixChildProcess& operator=(const PosixChildProcess&) = delete;
     ~PosixChildProcess() override;

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "platform/CommandLine.h"
+#include "platform/posix/ChildEnvironment.h"
 #include "platform/posix/PosixChildProcess.h"
 #include "platform/posix/PosixDynamicLibrary.h"
 
@@ -40,10 +41,9 @@ Env& Env::platform() {
 
 std::string runtime_directory() {
     const char* xdg = std::getenv("XDG_RUNTIME_DIR");
-    if (xdg != nullptr && *xdg == '/') {
-        struct stat st {};
-        if (::stat(xdg, &st) == 0 && S_ISDIR(st.st_mode)) return xdg;
-    }
+    // The private directory stands in for a missing one: locks stay in /tmp,
+    // shared with the processes that run without it.
+    if (is_usable_runtime_directory(xdg) && xdg != private_runtime_path()) return xdg;
     return "/tmp";
 }
 
@@ -89,7 +89,7 @@ void PosixEnv::sleepMilliseconds(int ms) {
 
 std::unique_ptr<ChildProcess> PosixEnv::startProcess(const std::string& commandLine,
                                                      const std::string& workingDirectory) {
-    return PosixChildProcess::start(split_command_line(commandLine), workingDirectory);
+    return PosixChildProcess::start(split_command_line(commandLine), workingDirectory, child_environment());
 }
 
 bool PosixEnv::makeExecutable(const std::string& path) {

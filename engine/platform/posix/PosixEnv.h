@@ -21,7 +21,8 @@ public:
     std::string codeDirectory() override;
 };
 
-// Directory for lock files: $XDG_RUNTIME_DIR, else /tmp.
+// Directory for lock files: $XDG_RUNTIME_DIR, else (or when it is the private
+// directory of ChildEnvironment.h) /tmp.
 std::string runtime_directory();
 
 }  // namespace vane
