@@ -5,7 +5,6 @@
 
 #include "TestHost.h"
 #include "frame/LibraryState.h"
-#include "frame/NotBuilt.h"
 #include "frame/RunFlags.h"
 #include "vanecore/vanecore.h"
 
@@ -60,12 +59,6 @@ TEST(Library, RunFlags) {
         EXPECT_EQ(state().silent, c.silent);
         EXPECT_EQ(state().wordVisible, c.visible);
     }
-}
-
-TEST(Library, ACommandNotInThisBuildFailsWithMessage125) {
-    test::TestHost host;
-    EXPECT_EQ(not_built_command(-7), -7);
-    EXPECT_EQ(host.output(), test::TestHost::text(125));
 }
 
 }  // namespace
