@@ -15,10 +15,18 @@ enum class Action { Dialog, Install, Uninstall, CheckGhostscript, CheckDistiller
 
 // The printer that the PDF route prints through.
 inline constexpr const char* kPrinterName = "Folivane";
-// The PostScript drivers to try, in order; the last is always present under CUPS.
+// The PostScript drivers to try, in order of preference. Under CUPS none of
+// the three Windows drivers exists, so the generic PostScript driver (always
+// present there) closes the list; Windows tries only its own three.
+inline constexpr const char* kWindowsPrinterDrivers =
+    "HP C LaserJet 4500-PS;HP Color LaserJet 4500 PS;HP Color LaserJet 2800 Series PS";
+#ifdef _WIN32
+inline constexpr const char* kPrinterDrivers = kWindowsPrinterDrivers;
+#else
 inline constexpr const char* kPrinterDrivers =
     "HP C LaserJet 4500-PS;HP Color LaserJet 4500 PS;HP Color LaserJet 2800 Series PS;"
     "Generic PostScript Printer";
+#endif
 
 // The first requested action in the order install, uninstall, Ghostscript
 // check, Distiller check, Word check; Dialog when none is.
