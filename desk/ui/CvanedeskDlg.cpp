@@ -9,6 +9,7 @@
 #include "DialogMetrics.h"
 #include "DialogTexts.h"
 #include "OutputCallbacks.h"
+#include "ProgramIcon.h"
 
 namespace vane::desk {
 
@@ -29,6 +30,7 @@ CvanedeskDlg::CvanedeskDlg(ParameterSession& session, CoreFunctions core, Prompt
     const catalog::DialogTexts& texts = catalog::dialog_texts(catalog::current_language());
     const DialogUnits units = dialog_units_for(font());
     setWindowTitle(QString::fromUtf8(texts.mainTitle));
+    setWindowIcon(program_icon());
     size_dialog(this, units, 320, 200);
 
     browse_ = new CBrowseCtrl(this, QString::fromUtf8(texts.browse));

@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QGroupBox>
+#include <QImage>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QtTest/QTest>
 
+#include "BrowseGlyphPattern.h"
 #include "CvanedeskDlg.h"
 #include "MessageCatalog.h"
 #include "QtTestSupport.h"
@@ -127,6 +129,33 @@ TEST_F(MainDialog, AboutItemOfTheContextMenu) {
     actions[1]->trigger();
     EXPECT_EQ(core.calls, std::vector<std::string>{"display_info"});
     EXPECT_EQ(dialog.LogPane()->toPlainText(), "\nFolivane banner");
+}
+
+TEST_F(MainDialog, ShowsTheProgramIconAtBothSizes) {
+    CvanedeskDlg dialog(session, core.Functions(), prompter, opener);
+    const QIcon icon = dialog.windowIcon();
+    ASSERT_FALSE(icon.isNull());
+    const QList<QSize> sizes = icon.availableSizes();
+    EXPECT_TRUE(sizes.contains(QSize(16, 16)));
+    EXPECT_TRUE(sizes.contains(QSize(32, 32)));
+    // The small icon is the opened-folder glyph pixel for pixel, clear where
+    // the glyph is.
+    const QImage small = icon.pixmap(QSize(16, 16)).toImage().convertToFormat(QImage::Format_ARGB32);
+    ASSERT_EQ(small.size(), QSize(16, 16));
+    int drawn = 0;
+    for (int y = 0; y < kGlyphSize; ++y) {
+        for (int x = 0; x < kGlyphSize; ++x) {
+            GlyphColour expected;
+            const QColor pixel = small.pixelColor(x, y);
+            if (!browse_glyph_pixel(1, x, y, true, expected)) {
+                EXPECT_EQ(pixel.alpha(), 0) << x << "," << y;
+                continue;
+            }
+            ++drawn;
+            EXPECT_EQ(pixel, QColor(expected.red, expected.green, expected.blue)) << x << "," << y;
+        }
+    }
+    EXPECT_GT(drawn, 50);
 }
 
 TEST_F(MainDialog, CaptionsAndGeometryFollowTheTemplate) {
