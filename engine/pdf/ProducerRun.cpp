@@ -3,6 +3,7 @@
 #include "discovery/ProducerPaths.h"
 #include "frame/FileUtil.h"
 #include "frame/Messages.h"
+#include "pdf/CompletePdf.h"
 #include "pdf/ProducerCommand.h"
 #include "platform/Env.h"
 #include "platform/WaitForExit.h"
@@ -66,12 +67,14 @@ bool runDistiller(std::string psPath, std::string pdfPath, std::string jobPath) 
 int make_pdf(PdfProducer producer, const std::string& markPath, const std::string& pdfPath,
              const std::string& jobPath, bool openOutline) {
     print_normal(kMsgCreatingPdf);
+    // An exit code of 0 is not proof: a producer that ran out of disk can
+    // still end with 0, leaving a PDF without its trailer.
     if (producer == PdfProducer::Ghostscript) {
-        if (runGhostscript(markPath, pdfPath, jobPath, openOutline)) return 0;
+        if (runGhostscript(markPath, pdfPath, jobPath, openOutline) && is_complete_pdf(pdfPath)) return 0;
         print_message(kMsgGhostscriptFailed);
         return kResultGhostscriptFailed;
     }
-    if (runDistiller(markPath, pdfPath, jobPath)) return 0;
+    if (runDistiller(markPath, pdfPath, jobPath) && is_complete_pdf(pdfPath)) return 0;
     print_message(kMsgDistillerFailed);
     return kResultDistillerFailed;
 }

@@ -16,7 +16,8 @@ bool runDistiller(std::string psPath, std::string pdfPath, std::string jobPath);
 enum class PdfProducer { Ghostscript, Distiller };
 
 // The "creating the PDF" step of d2p: announces it (not under -s), runs the
-// producer and reports its failure. Returns 0, -13 (Ghostscript failed) or
+// producer and reports its failure: a non-zero exit, or an output that is not
+// a complete PDF. Returns 0, -13 (Ghostscript failed) or
 // -14 (Distiller failed). openOutline is ignored by Distiller.
 int make_pdf(PdfProducer producer, const std::string& markPath, const std::string& pdfPath,
              const std::string& jobPath, bool openOutline);

@@ -58,7 +58,7 @@ TEST_F(D2pCommandTest, PublishesOutlineThenLinksThenThePrintedPages) {
     EXPECT_FALSE(word.visible);
 
     // Only the document and the PDF the producer wrote remain.
-    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
 }
 
 TEST_F(D2pCommandTest, PdfWrittenByTheProducerIsKept) {
@@ -100,7 +100,7 @@ TEST_F(D2pCommandTest, OutlineLinksAndOpenOutlineFollowTheOptions) {
         EXPECT_EQ(word.called("Document.Hyperlinks"), c.links);
         // The printed pages always close the mark file.
         EXPECT_EQ(marks.substr(marks.size() - test::kPrintedPostScript.size()), test::kPrintedPostScript);
-        EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+        EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
     }
 }
 
@@ -142,6 +142,19 @@ TEST_F(D2pCommandTest, LevelOutOfRangeStopsBeforeTheWordProcessor) {
     EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
 }
 
+// A value that starts with "-" is never an option's value, in every command:
+// "-d -1" leaves -d without a level, and "-1" is read as one more option, so
+// the document after it is taken as that option's value and the run has no
+// file name.
+TEST_F(D2pCommandTest, NegativeLevelReadsAsAnotherOption) {
+    EXPECT_EQ(runRaw({"-p", "Folivane", "-d", "-1", document}), -4) << host.output();
+    EXPECT_TRUE(host.printed(130));
+    EXPECT_FALSE(host.printed(128));
+    EXPECT_TRUE(host.printed(125));
+    EXPECT_EQ(word.applicationsCreated, 0);
+    EXPECT_TRUE(env.starts.empty());
+}
+
 TEST_F(D2pCommandTest, MissingDocument) {
     EXPECT_EQ(runRaw({"-p", "Folivane"}), -4);
     EXPECT_TRUE(host.printed(130));
@@ -173,14 +186,14 @@ TEST_F(D2pCommandTest, UsersFileAtTheWorkingCopyNameIsLeftAlone) {
     ASSERT_EQ(run(), 0);
     EXPECT_TRUE(word.called("Documents.Open " + docs("manual_fv2.docx")));
     EXPECT_EQ(read_file(docs("manual_fv.docx")), "mine");
-    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual_fv.docx"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf", "manual_fv.docx"}));
 }
 
 TEST_F(D2pCommandTest, OutputNamedLikeTheDocumentGoesBesideIt) {
     ASSERT_EQ(run({"-o", document}), 0);
     EXPECT_TRUE(word.called("Document.PrintOut " + document + ".pdf"));
     EXPECT_TRUE(contains(commandLine(), "\"-sOutputFile=" + document + ".pdf\""));
-    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.docx.pdf"}));
 }
 
 TEST_F(D2pCommandTest, JobFileAndVerboseReport) {
@@ -207,6 +220,21 @@ TEST_F(D2pCommandTest, GhostscriptFailureRemovesItsPartialPdf) {
     EXPECT_EQ(run(), -13);
     EXPECT_TRUE(host.printed(169));
     EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+}
+
+// A producer that ends with 0 on a full disk leaves a PDF cut short: the run
+// fails as if the producer had, and the broken file goes.
+TEST_F(D2pCommandTest, ProducerSuccessWithATruncatedPdfIsAFailure) {
+    const std::string whole = env.pdfBytes;
+    for (const std::string& left : {whole.substr(0, whole.size() / 2), std::string()}) {
+        SCOPED_TRACE(left.size());
+        env.pdfBytes = left;
+        EXPECT_EQ(run(), -13);
+        EXPECT_TRUE(host.printed(169));
+        EXPECT_TRUE(host.printed(125));
+        EXPECT_FALSE(host.printed(124));
+        EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+    }
 }
 
 // --- printers ---
@@ -287,7 +315,7 @@ TEST_F(D2pProducerTest, DistillerWhenGhostscriptIsMissing) {
                                  "\" \"" + docs("manual.pdf.ps_2.ps") + "\"");
     EXPECT_FALSE(contains(commandLine(), "UseOutlines"));
     EXPECT_TRUE(contains(markFileRead(), "/OUT pdfmark"));
-    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
+    EXPECT_EQ(files(), (std::set<std::string>{"manual.docx", "manual.pdf"}));
 }
 
 TEST_F(D2pProducerTest, DistillerFailure) {

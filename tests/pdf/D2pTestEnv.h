@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "MinimalPdf.h"
 #include "TempDir.h"
 #include "platform/Env.h"
 #include "platform/Spooler.h"
@@ -47,8 +48,12 @@ public:
     std::string cwd = "/";
     NamedPrinters printers;
     std::string markFile;  // read at each start
-    std::string pdfFile;   // written with pdfBytes at each start when set
-    std::string pdfBytes = "%PDF-1.4 fake\n";
+    // Each start writes pdfBytes where the producer would: pdfFile when set,
+    // else the output named on the producer's command line; nothing when
+    // writesPdf is false.
+    std::string pdfFile;
+    bool writesPdf = true;
+    std::string pdfBytes = minimal_pdf();
     int exitCode = 0;
     std::vector<Start> starts;
 
@@ -65,12 +70,33 @@ public:
     std::unique_ptr<ChildProcess> startProcess(const std::string& commandLine,
                                                const std::string& workingDirectory) override {
         starts.push_back({commandLine, workingDirectory, read_file(markFile)});
-        if (!pdfFile.empty()) write_text(pdfFile, pdfBytes);
+        const std::string output = pdfFile.empty() ? producer_output(commandLine) : pdfFile;
+        if (writesPdf && !output.empty()) write_text(output, pdfBytes);
         return std::make_unique<Ended>(exitCode);
     }
     bool makeExecutable(const std::string& path) override { return real_.makeExecutable(path); }
 
 private:
+    // The output a producer's command line names: Ghostscript's
+    // "-sOutputFile=<path>" (doubled % undone) or Distiller's "/O <path>".
+    static std::string producer_output(const std::string& commandLine) {
+        std::string key = "-sOutputFile=";
+        std::size_t start = commandLine.find(key);
+        if (start == std::string::npos) {
+            key = " /O \"";
+            start = commandLine.find(key);
+        }
+        if (start == std::string::npos) return {};
+        const std::size_t from = start + key.size();
+        const std::size_t end = commandLine.find('"', from);
+        std::string path = commandLine.substr(from, end == std::string::npos ? std::string::npos : end - from);
+        if (key[0] == '-') {
+            for (std::size_t at = path.find("%%"); at != std::string::npos; at = path.find("%%", at + 1))
+                path.erase(at, 1);
+        }
+        return path;
+    }
+
     class Ended final : public ChildProcess {
     public:
         explicit Ended(int code) : code_(code) {}

@@ -1,5 +1,7 @@
 #include "FakeProducerEnv.h"
 
+#include "TempDir.h"
+
 namespace vane::test {
 
 namespace {
@@ -30,6 +32,7 @@ std::unique_ptr<ChildProcess> FakeProducerEnv::startProcess(const std::string& c
                                                             const std::string& workingDirectory) {
     starts.push_back({commandLine, workingDirectory});
     if (!startable) return nullptr;
+    if (!outputFile.empty()) write_text(outputFile, outputBytes);
     return std::make_unique<ScriptedChild>(*this, runningPolls, exitCode);
 }
 

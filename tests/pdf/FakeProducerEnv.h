@@ -23,6 +23,9 @@ public:
     int runningPolls = 0;
     int exitCode = 0;
     std::string cwd = "/work/dir";
+    // What each child leaves as its output when outputFile is set.
+    std::string outputFile;
+    std::string outputBytes;
 
     std::vector<Start> starts;
     std::vector<int> sleeps;

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <string>
+
 #include "FakeProducerEnv.h"
+#include "MinimalPdf.h"
 #include "TempDir.h"
 #include "TestHost.h"
 #include "discovery/ProducerPaths.h"
@@ -20,6 +24,9 @@ protected:
         ps_ = dir_.file("doc.pdf.ps_2.ps");
         pdf_ = dir_.file("doc.pdf");
         log_ = dir_.file("doc.log");
+        // Each producer run leaves a whole PDF unless a test says otherwise.
+        fake_.outputFile = pdf_;
+        fake_.outputBytes = test::minimal_pdf();
     }
     void TearDown() override { set_env(nullptr); }
 
@@ -142,6 +149,47 @@ TEST_F(ProducerRunTest, MakePdfAnnouncesRunsAndReports) {
         EXPECT_TRUE(host_.printed(168));
         for (int id : {169, 230}) EXPECT_EQ(host_.printed(id), id == c.failureMessage) << id;
     }
+}
+
+// A producer that ends with 0 but leaves no whole PDF (a full disk while it
+// wrote, a killed run) has failed: its message and result, as for a non-zero exit.
+TEST_F(ProducerRunTest, MakePdfFailsOnAnOutputThatIsNotAWholePdf) {
+    const std::string whole = test::minimal_pdf(2);
+    std::string pageCutOut = whole;
+    pageCutOut.replace(pageCutOut.find("4 0 obj"), 7, "4 0 xbj");
+    const struct {
+        const char* name;
+        std::string bytes;
+        bool written;
+        bool frameShowsIt;  // caught without a PDF library too
+    } cases[] = {
+        {"no file", "", false, true},
+        {"empty file", "", true, true},
+        {"cut before the trailer", whole.substr(0, whole.find("xref")), true, true},
+        {"cut inside the trailer", whole.substr(0, whole.size() - 12), true, true},
+        {"not a PDF", "%!PS-Adobe-3.0\n", true, true},
+        {"no pages", test::minimal_pdf(0), true, false},
+        {"a page object damaged", pageCutOut, true, false},
+    };
+    for (const auto& c : cases) {
+#ifdef _WIN32
+        if (!c.frameShowsIt) continue;  // the Windows build checks the frame only
+#endif
+        for (PdfProducer producer : {PdfProducer::Ghostscript, PdfProducer::Distiller}) {
+            SCOPED_TRACE(std::string(c.name) + (producer == PdfProducer::Ghostscript ? " gs" : " distiller"));
+            host_.clear();
+            std::remove(pdf_.c_str());
+            fake_.outputFile = c.written ? pdf_ : "";
+            fake_.outputBytes = c.bytes;
+            const bool gs = producer == PdfProducer::Ghostscript;
+            EXPECT_EQ(make_pdf(producer, ps_, pdf_, "", false), gs ? -13 : -14);
+            EXPECT_TRUE(host_.printed(gs ? 169 : 230));
+        }
+    }
+    // The same run with a whole PDF of two pages succeeds.
+    fake_.outputFile = pdf_;
+    fake_.outputBytes = whole;
+    EXPECT_EQ(make_pdf(PdfProducer::Ghostscript, ps_, pdf_, "", false), 0);
 }
 
 TEST_F(ProducerRunTest, MakePdfIsQuietUnderSilentButStillReportsFailure) {
