@@ -40,7 +40,6 @@ constexpr int kCannotOpenFile = 174;
 constexpr int kCannotWriteFile = 175;
 constexpr int kFileNotFound = 226;
 // Verbose note that -e left the output directory alone ("%s": the directory).
-// Its catalogue text is still to come; until then it prints nothing.
 constexpr int kEraseSkipped = 232;
 
 constexpr int kResultFrameset = -5;
