@@ -13,6 +13,11 @@ namespace {
 
 constexpr int kMixedOrientation = 1001;
 
+// The document's page setup answers "undefined" where its sections differ.
+bool undefined_size(float points) {
+    return points >= static_cast<float>(word::kUndefined);
+}
+
 std::uint32_t hundredths(float points) {
     const double v = std::trunc(static_cast<double>(points) * 100.0);
     return v <= 0 ? 0u : static_cast<std::uint32_t>(v);
@@ -105,8 +110,9 @@ std::int32_t CDocinfo::load(word::Application& application, word::Document& docu
         int pageOrientation = orientation;
         float width = docPageWidth;
         float height = docPageHeight;
-        if (orientation >= kMixedOrientation) {
-            // Mixed orientations: the page takes those of its own first section.
+        if (orientation >= kMixedOrientation || undefined_size(docPageHeight) ||
+            undefined_size(docPageWidth)) {
+            // Sections differ in orientation or size: the page takes those of its own first section.
             try {
                 std::unique_ptr<word::Sections> sections = range->sections();
                 std::unique_ptr<word::Section> first = sections ? sections->first() : nullptr;

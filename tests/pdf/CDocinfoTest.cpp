@@ -74,6 +74,68 @@ TEST_F(CDocinfoTest, MixedOrientationsGiveEachPageItsSection) {
     }
 }
 
+// Sections of different sizes or orientations: the document's page setup reads
+// "undefined" for what differs, and every page takes the values of its own section.
+struct SectionLayoutCase {
+    const char* name;
+    std::vector<FakePageSetup> sections;  // one page each, in order
+    bool orientationMixed;                // the document's orientation reads "unknown"
+    bool sizeUndefined;                   // its width or height reads kUndefined
+};
+
+const FakePageSetup kLetter{.width = 612, .height = 792};
+const FakePageSetup kA4{.width = 595, .height = 842};
+const FakePageSetup kA4Landscape{.width = 842, .height = 595, .orientation = word::kLandscape};
+const FakePageSetup kA5Landscape{.width = 595, .height = 420, .orientation = word::kLandscape};
+const FakePageSetup kLegal{.width = 612, .height = 1008};
+
+const SectionLayoutCase kSectionLayouts[] = {
+    {"Letter + A4 + Letter, portrait", {kLetter, kA4, kLetter}, false, true},
+    {"A4 + A5 landscape (same width)", {kA4, kA5Landscape}, true, true},
+    {"Letter + Legal (only the height differs)", {kLetter, kLegal, kLetter}, false, true},
+    {"A4 portrait + A4 landscape", {kA4, kA4Landscape, kA4}, true, true},
+    {"uniform A4", {kA4, kA4, kA4}, false, false},
+};
+
+TEST_F(CDocinfoTest, EveryPageTakesTheSizeOfItsSection) {
+    for (const SectionLayoutCase& c : kSectionLayouts) {
+        SCOPED_TRACE(c.name);
+        test::FakeWord fresh;
+        for (const FakePageSetup& setup : c.sections) {
+            fresh.document().section(setup).page().paragraph().line("text", 72);
+        }
+        auto app = fresh.createApplication();
+        auto docs = app->documents();
+        auto doc = docs->open("/d.doc", {});
+        CDocinfo docinfo;
+        ASSERT_EQ(docinfo.load(*app, *doc), static_cast<std::int32_t>(c.sections.size()));
+
+        EXPECT_EQ(docinfo.orientation >= 1001, c.orientationMixed);
+        const bool undefined = docinfo.docPageWidth >= 9999999.0f || docinfo.docPageHeight >= 9999999.0f;
+        EXPECT_EQ(undefined, c.sizeUndefined);
+        for (std::size_t i = 0; i < c.sections.size(); ++i) {
+            SCOPED_TRACE(i + 1);
+            const FakePageSetup& setup = c.sections[i];
+            EXPECT_EQ(docinfo.pageOrientations[i], static_cast<std::uint32_t>(setup.orientation));
+            EXPECT_EQ(docinfo.pageWidths[i], static_cast<std::uint32_t>(setup.width * 100));
+            EXPECT_EQ(docinfo.pageHeights[i], static_cast<std::uint32_t>(setup.height * 100));
+            EXPECT_FLOAT_EQ(docinfo.pageHeight(static_cast<std::int32_t>(i + 1)), setup.height);
+        }
+        // A uniform document is read from its page setup alone.
+        EXPECT_EQ(fresh.called("Range.Sections"), c.sizeUndefined || c.orientationMixed);
+    }
+}
+
+// A page whose section cannot be read keeps the document's values.
+TEST_F(CDocinfoTest, UnreadableSectionKeepsTheDocumentValues) {
+    test::FakeDocument& doc = word.document();
+    doc.section(kLetter).page().paragraph().line("one", 72);
+    doc.section(kA4).page().paragraph().line("two", 72);
+    word.failOn("Range.Sections");
+    ASSERT_EQ(load(), 2);
+    EXPECT_EQ(info.pageWidths, (std::vector<std::uint32_t>{999999900u, 999999900u}));
+}
+
 TEST_F(CDocinfoTest, FractionalPointsAreKeptInHundredths) {
     onePage({.width = 595.28f, .height = 841.89f});
     ASSERT_EQ(load(), 1);
