@@ -7,6 +7,7 @@
 
 #include "frame/FileUtil.h"
 #include "html/HtmlScan.h"
+#include "html/PageBalance.h"
 #include "html/PageFile.h"
 #include "html/SiteAssets.h"
 
@@ -32,6 +33,19 @@ struct LineReader {
         return true;
     }
 };
+
+// The header with a link to the site stylesheet, before the end of its head
+// (or before the body start tag when it has no head).
+std::string with_style_sheet(const std::string& header, const std::string& baseName) {
+    std::string link = "<link rel=\"stylesheet\" href=\"" + baseName + ".css\" type=\"text/css\">";
+    std::size_t at = html::find_nocase(header, "</head");
+    if (at == kNotFound) at = html::find_nocase(header, "<body");
+    if (at == kNotFound) return header;
+    if (at == 0 || header[at - 1] == '\n') link += '\n';  // a line of its own
+    std::string out = header;
+    out.insert(at, link);
+    return out;
+}
 
 // A heading's third character names a level that starts pages at this depth.
 bool qualifies(std::string_view line, std::size_t at, int headingLevel) {
@@ -106,6 +120,23 @@ bool HTMLSplit::splitPages(std::FILE* input) {
 
     std::string header;
     bool bodySeen = false;
+    std::size_t bodyStart = 0;  // where the current page's own body text begins
+    html::PageBalance balance;
+    // The body text of the current page settled, then the elements still
+    // open closed; the text before the body is kept as it is.
+    const auto settle = [&](bool cut) {
+        std::string body = balance.settle(std::string_view(pageText_).substr(bodyStart));
+        if (cut) {
+            balance.dropTrailingLists(body);
+            body += balance.closing();
+        } else if (balance.anyOpen()) {
+            std::size_t end = html::find_nocase(body, "</body");
+            if (end == kNotFound) end = body.size();
+            body.insert(end, balance.closing());
+        }
+        pageText_.resize(bodyStart);
+        pageText_.append(body);
+    };
     std::string element;  // a heading element spread over several lines
     std::string_view line;
 
@@ -144,7 +175,9 @@ bool HTMLSplit::splitPages(std::FILE* input) {
                     header.append(line.substr(0, gt + 1));
                 }
                 header += '\n';
-                if (!suppressed) pageText_.append(header);
+                header = with_style_sheet(header, baseName_);
+                pageText_.append(header);
+                bodyStart = pageText_.size();
                 bodySeen = true;
                 pos = gt + 1;
                 break;
@@ -160,7 +193,7 @@ bool HTMLSplit::splitPages(std::FILE* input) {
                 pos = h + 2;
                 continue;
             }
-            if (!suppressed) pageText_.append(line.substr(emitted, h - emitted));
+            pageText_.append(line.substr(emitted, h - emitted));
 
             // The element runs to the '>' closing the first "</h" after it.
             std::string_view heading;
@@ -195,12 +228,14 @@ bool HTMLSplit::splitPages(std::FILE* input) {
             const std::string text = html::heading_text(heading);
             if (text.empty() || skipLeft > 0) {
                 if (!text.empty()) --skipLeft;
-                if (!suppressed) pageText_.append(heading);
+                pageText_.append(heading);
                 continue;
             }
 
             // The heading starts a new page.
-            if (!suppressed) pageText_ += kFooter;
+            settle(true);
+            pageText_ += kFooter;
+            if (suppressed) pageText_.clear();  // page 0 of a site without home page stays empty
             if (!finishPage(pageNumber, false, currentPath)) return false;
             suppressed = false;
             if (verbose) {
@@ -216,15 +251,17 @@ bool HTMLSplit::splitPages(std::FILE* input) {
             currentTitle = text;
             currentPath = pagePath(pageNumber);
             pageText_.assign(header);
+            pageText_.append(balance.reopening());
+            bodyStart = pageText_.size();
             pageText_.append(heading);
         }
-        if (!suppressed) {
-            pageText_.append(line.substr(emitted));
-            pageText_ += '\n';
-        }
+        pageText_.append(line.substr(emitted));
+        pageText_ += '\n';
     }
 
     // The input's own closing tags end the last page.
+    if (bodySeen) settle(false);
+    if (suppressed) pageText_.clear();
     if (!finishPage(pageNumber, true, currentPath)) return false;
     levels->push_back(currentLevel);
     pages->push_back(currentPath);

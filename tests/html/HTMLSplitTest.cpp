@@ -122,10 +122,11 @@ TEST(HTMLSplit, LongLinesAreCutIntoPieces) {
     ASSERT_TRUE(split.Split());
     ASSERT_EQ(lists.pages.size(), 2u);
     // The rest of the body line (empty) ends with its own line feed.
-    EXPECT_EQ(read_file(dir.file("long_0.html")), "<html><body>\n\n" + std::string(16382, 'a') + "\n" +
+    const std::string head = "<html><link rel=\"stylesheet\" href=\"long.css\" type=\"text/css\"><body>\n";
+    EXPECT_EQ(read_file(dir.file("long_0.html")), head + "\n" + std::string(16382, 'a') + "\n" +
                                                       std::string(20000 - 16382, 'a') +
                                                       "\n</body>\n</html>\n");
-    EXPECT_EQ(read_file(dir.file("long_1.html")), "<html><body>\n<h1>T</h1>\n</body></html>\n");
+    EXPECT_EQ(read_file(dir.file("long_1.html")), head + "<h1>T</h1>\n</body></html>\n");
 }
 
 TEST(HTMLSplit, FailsOnBrokenInput) {
