@@ -1,4 +1,4 @@
-// English texts of the message catalogue, ids 101 to 233.
+// English texts of the message catalogue, ids 101 to 233 and 240 to 244.
 // "\r\n" is CR LF; the texts are format strings for the output callback.
 #include "CatalogTables.h"
 
@@ -124,6 +124,11 @@ const Entry kEnglish[] = {
     {230, "\r\nError running distiller"},
     {231, "\r\nDistiller has been found."},
     {232, "\r\nOutput directory kept (not erased): %s"},
+    {240, "\r\nLink %d dropped: its rectangle Left=%d Bottom=%d Right=%d Top=%d lies outside page %d (%d x %d points)"},
+    {241, "\r\nLink %d dropped: its destination Y=%d lies outside page %d (%d points high)"},
+    {242, "\r\nBookmark %d dropped: its destination Y=%d lies outside page %d (%d points high)"},
+    {243, "\r\nLink %d dropped: page %d has no known size"},
+    {244, "\r\nBookmark %d dropped: page %d has no known size"},
 };
 
 const int kEnglishCount = static_cast<int>(sizeof kEnglish / sizeof kEnglish[0]);

@@ -1,4 +1,4 @@
-// French texts of the message catalogue, ids 101 to 233.
+// French texts of the message catalogue, ids 101 to 233 and 240 to 244.
 // "\r\n" is CR LF; the texts are format strings for the output callback.
 #include "CatalogTables.h"
 
@@ -124,6 +124,11 @@ const Entry kFrench[] = {
     {230, "\r\nErreur lors de l'exécution de Distiller"},
     {231, "\r\nDistiller a été trouvé."},
     {232, "\r\nRépertoire de sortie conservé (non effacé) : %s"},
+    {240, "\r\nLien %d ignoré : son rectangle Left=%d Bottom=%d Right=%d Top=%d sort de la page %d (%d x %d points)"},
+    {241, "\r\nLien %d ignoré : sa destination Y=%d sort de la page %d (%d points de haut)"},
+    {242, "\r\nSignet %d ignoré : sa destination Y=%d sort de la page %d (%d points de haut)"},
+    {243, "\r\nLien %d ignoré : la taille de la page %d est inconnue"},
+    {244, "\r\nSignet %d ignoré : la taille de la page %d est inconnue"},
 };
 
 const int kFrenchCount = static_cast<int>(sizeof kFrench / sizeof kFrench[0]);

@@ -1,5 +1,5 @@
 // The message catalogue shared by vanedesk and the vane host: numbered texts
-// (ids 101 to 233) in English and French, used as printf-style formats.
+// (ids 101 to 233 and 240 to 244) in English and French, used as printf-style formats.
 #pragma once
 
 #include <string>

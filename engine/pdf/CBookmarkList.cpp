@@ -3,10 +3,12 @@
 #include <cstdio>
 
 #include "frame/File.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "pdf/CDocinfo.h"
 #include "pdf/Destination.h"
 #include "pdf/OutlineText.h"
+#include "pdf/PageBox.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -72,7 +74,32 @@ std::size_t CBookmarkList::writableCount() const {
 }
 
 bool CBookmarkList::isWritable(const CBookmark& entry) const {
-    return !entry.value.empty() && docinfo != nullptr && entry.page >= 1 && entry.page <= docinfo->pageCount;
+    return !entry.value.empty() && docinfo != nullptr && entry.page >= 1 &&
+           entry.page <= docinfo->pageCount && !isOffPage(entry, 0, false);
+}
+
+bool CBookmarkList::isOffPage(const CBookmark& entry, std::size_t number, bool report) const {
+    if (entry.value.empty() || docinfo == nullptr || entry.page < 1 || entry.page > docinfo->pageCount) {
+        return false;
+    }
+    const PageBox box(*docinfo, entry.page);
+    if (!box.known()) {
+        if (report) print_verbose(msg::kBookmarkPageSizeUnknown, static_cast<int>(number), entry.page);
+        return true;
+    }
+    if (!box.holdsY(entry.y)) {
+        if (report) {
+            print_verbose(msg::kBookmarkOffPage, static_cast<int>(number), entry.y, entry.page, box.height());
+        }
+        return true;
+    }
+    return false;
+}
+
+void CBookmarkList::dropOffPage() {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        if (isOffPage(*entries[i], i + 1, true)) entries[i]->value.clear();
+    }
 }
 
 void CBookmarkList::advancePage(std::int32_t& page, std::int32_t start) const {
@@ -128,6 +155,7 @@ bool CBookmarkList::extractFromHeadings(word::Document& document, word::Applicat
         print_verbose(kMsgTryToc);
         if (hasPages) extractFromToc(application, document);
     }
+    dropOffPage();
     if (!entries.empty()) {
         print_verbose(kMsgAdjusting);
         adjustLevels();
@@ -317,7 +345,9 @@ bool CBookmarkList::writeOutline(const std::string& path) const {
     if (entries.empty()) return true;
     File file = File::open(path.c_str(), "ab");
     if (!file.isOpen()) return false;
-    for (const auto& entry : entries) {
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const auto& entry = entries[i];
+        if (isOffPage(*entry, i + 1, true)) continue;
         if (!isWritable(*entry)) continue;
         std::string line = "[ /Title <" + utf16_hex(entry->value) + ">";
         char number[48];

@@ -44,6 +44,9 @@ public:
     void extractFromToc(word::Application& application, word::Document& document);
     // Computes depth and count of the entries that will be written.
     void adjustLevels();
+    // Takes the title off every entry whose destination lies outside its page,
+    // so that it is neither nested nor written; says so in verbose output.
+    void dropOffPage();
     // Appends one outline mark per entry with a title to the file at `path`.
     // False when the file cannot be opened; an empty list leaves it untouched.
     bool writeOutline(const std::string& path) const;
@@ -68,6 +71,9 @@ private:
     // nothing above it and nothing deeper than maxLevel is kept.
     bool keepLevel(std::int32_t level, std::int32_t& topLevel) const;
     bool isWritable(const CBookmark& entry) const;
+    // An entry with a title on a page of the document whose destination lies
+    // off that page; with `report`, says why in verbose output (`number` 1-based).
+    bool isOffPage(const CBookmark& entry, std::size_t number, bool report) const;
     // Style name -> outline level (1..9) of every style of the document.
     static std::map<std::string, std::int32_t> styleLevels(word::Document& document);
     // Appends an unresolved entry for each "_Toc" page reference of the first table of contents.

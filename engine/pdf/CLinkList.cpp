@@ -5,12 +5,14 @@
 #include <stdexcept>
 
 #include "frame/File.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "frame/TextUtil.h"
 #include "pdf/CDocinfo.h"
 #include "pdf/CRegionList.h"
 #include "pdf/Destination.h"
 #include "pdf/LinkText.h"
+#include "pdf/PageBox.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -67,6 +69,33 @@ int message_of(LinkType type) {
             return 206;
     }
     return 206;
+}
+
+// True when the link's rectangle lies on its page and, for a link inside the
+// document, its destination on the destination page; otherwise says why in
+// verbose output. `number` is the link's 1-based place in the list.
+bool on_its_pages(const CDocinfo& docinfo, const CLink& link, int number, bool internal) {
+    const PageBox source(docinfo, link.page);
+    if (!source.known()) {
+        print_verbose(msg::kLinkPageSizeUnknown, number, link.page);
+        return false;
+    }
+    if (!source.holdsRect(link.left, link.bottom, link.right, link.top)) {
+        print_verbose(msg::kLinkRectOffPage, number, link.left, link.bottom, link.right, link.top, link.page,
+                      source.width(), source.height());
+        return false;
+    }
+    if (!internal) return true;
+    const PageBox target(docinfo, link.destPage);
+    if (!target.known()) {
+        print_verbose(msg::kLinkPageSizeUnknown, number, link.destPage);
+        return false;
+    }
+    if (!target.holdsY(link.destY)) {
+        print_verbose(msg::kLinkDestinationOffPage, number, link.destY, link.destPage, target.height());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -376,14 +405,16 @@ bool CLinkList::writeAnnotations(const std::string& markFile) const {
     if (links.empty()) return true;
     File file = File::open(markFile.c_str(), "ab");
     if (!file.isOpen()) return false;
-    for (const auto& l : links) {
-        const CLink& link = *l;
+    for (std::size_t i = 0; i < links.size(); ++i) {
+        const CLink& link = *links[i];
         if (link.type != LinkType::Toc && link.type != LinkType::Internal && link.type != LinkType::Url) {
             continue;
         }
         if (link.page <= 0) continue;
         const bool internal = link.type != LinkType::Url;
         if (internal && link.destPage <= 0) continue;
+        // A rectangle or destination off its page is a measuring fault: no mark at all beats a dead one.
+        if (!on_its_pages(docinfo, link, static_cast<int>(i + 1), internal)) continue;
 
         char rect[96];
         if (is_landscape_page(docinfo, link.page)) {

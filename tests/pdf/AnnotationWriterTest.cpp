@@ -61,15 +61,16 @@ TEST_F(AnnotationWriterTest, InternalAndUrlLines) {
 }
 
 TEST_F(AnnotationWriterTest, LandscapeSourceExchangesAxesAndLandscapeDestinationPutsYFirst) {
-    add(LinkType::Toc, 4, CRegion(4, 742, 729, 72, 149), "_Toc1", 1, 550);
+    // Page 4 is 842 wide and 595 high: the edges lie within those.
+    add(LinkType::Toc, 4, CRegion(4, 542, 529, 72, 749), "_Toc1", 1, 550);
     add(LinkType::Internal, 1, CRegion(1, 742, 729, 72, 149), "_Toc1", 4, 300);
-    add(LinkType::Url, 4, CRegion(4, 742, 729, 72, 149), "http://a.org");
+    add(LinkType::Url, 4, CRegion(4, 542, 529, 72, 749), "http://a.org");
     EXPECT_EQ(written(),
-              "[ /Rect [742 149 729 72] /Border [0 0 0] /SrcPg 4 /Page 1 /Subtype /Link"
+              "[ /Rect [542 749 529 72] /Border [0 0 0] /SrcPg 4 /Page 1 /Subtype /Link"
               " /View [/XYZ 0 550 null] /ANN pdfmark\r\n"
               "[ /Rect [72 729 149 742] /Border [0 0 0] /SrcPg 1 /Page 4 /Subtype /Link"
               " /View [/XYZ 300 0 null] /ANN pdfmark\r\n"
-              "[ /Rect [742 149 729 72] /Action /Launch /Border [0 0 0] /SrcPg 4"
+              "[ /Rect [542 749 529 72] /Action /Launch /Border [0 0 0] /SrcPg 4"
               " /URI (http://a.org) /Subtype /Link /ANN pdfmark\r\n");
 }
 
