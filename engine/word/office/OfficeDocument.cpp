@@ -11,6 +11,7 @@
 
 #include "word/WordConstants.h"
 #include "word/office/FileUrl.h"
+#include "word/office/HtmlTocTargets.h"
 #include "word/office/OfficeDocumentProperties.h"
 #include "word/office/OfficeFields.h"
 #include "word/office/OfficeFootnotes.h"
@@ -95,12 +96,15 @@ void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addT
     uno_call("SaveAs", [&] {
         if (fileFormat != word::kFormatFilteredHtml) throw std::runtime_error("file format not supported");
         DocumentSession& document = open();
+        // Contents entries lead to the document's own bookmark names.
+        const HtmlTocTargets targets(document);
         // Live text ranges make the export drop every bookmark anchor.
         document.release();
         const Reference<css::frame::XStorable> storable(document.document(), UNO_QUERY_THROW);
         store_to(
             storable, absolute_path(path),
             arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
+        targets.apply(absolute_path(path));
     });
 }
 
