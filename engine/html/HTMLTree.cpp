@@ -119,6 +119,7 @@ bool HTMLTree::WriteIndex() {
         "<html>\n"
         "<head>\n"
         "\t<link rel=\"StyleSheet\" href=\"dtree.css\" type=\"text/css\"></link>\n"
+        "\t<link rel=\"StyleSheet\" href=\"" + baseName_ + ".css\" type=\"text/css\"></link>\n"
         "\t<script type=\"text/javascript\" src=\"dtree.js\"></script>\n"
         "</head>\n"
         "<script Language=\"javascript\">\n"
