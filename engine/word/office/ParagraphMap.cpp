@@ -18,6 +18,7 @@
 #include <com/sun/star/uno/RuntimeException.hpp>
 #include <stdexcept>
 
+#include "word/office/TableCells.h"
 #include "word/office/UnoProps.h"
 
 namespace vane {
@@ -111,6 +112,7 @@ ParagraphMap::ParagraphMap(const Reference<text::XText>& story) {
 void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& key) {
     const int textIndex = static_cast<int>(texts_.size());
     texts_.push_back({key, body, Reference<text::XTextRangeCompare>(body, UNO_QUERY_THROW)});
+    textOfKey_.emplace(key, textIndex);
     textEntries_.emplace_back();
     hints_.push_back(0);
     const Reference<css::container::XEnumerationAccess> access(body, UNO_QUERY_THROW);
@@ -131,10 +133,10 @@ void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& k
             if (!table.is()) continue;
             const std::string name =
                 utf8(Reference<css::container::XNamed>(table, UNO_QUERY_THROW)->getName());
-            const auto cells = table->getCellNames();
-            for (const auto& cell : cells) {
-                const Reference<text::XText> cellText(table->getCellByName(cell), UNO_QUERY);
-                if (cellText.is()) walk(cellText, name + "/" + utf8(cell));
+            tables_.insert(name);
+            for (const std::string& cell : TableCells::of(table)) {
+                const Reference<text::XText> cellText(table->getCellByName(ou(cell)), UNO_QUERY);
+                if (cellText.is()) walk(cellText, name + "/" + cell);
             }
             continue;
         }
@@ -192,6 +194,7 @@ void ParagraphMap::markComplex(const Reference<text::XTextRange>& anchor) {
     if (!anchor.is()) return;
     try {
         const int textIndex = textIndexOf(anchor);
+        if (textIndex < 0) return;
         entries_[entryOf(textIndex, anchor)].complex = true;
     } catch (const css::uno::Exception&) {
         // outside the main text (headers, footers, notes)
@@ -205,11 +208,13 @@ int ParagraphMap::textIndexOf(const Reference<text::XTextRange>& point) {
         const Reference<css::beans::XPropertySet> cell(set->getPropertyValue("Cell"), UNO_QUERY);
         const Reference<css::container::XNamed> table(set->getPropertyValue("TextTable"), UNO_QUERY);
         if (cell.is() && table.is()) {
-            const std::string key = utf8(table->getName()) + "/" + prop_text(cell, "CellName");
-            for (std::size_t i = 0; i < texts_.size(); ++i) {
-                if (texts_[i].key == key) return static_cast<int>(i);
-            }
-            throw std::runtime_error("range in an unknown table cell");
+            const std::string name = utf8(table->getName());
+            const std::string cellName = prop_text(cell, "CellName");
+            const auto found = textOfKey_.find(name + "/" + cellName);
+            if (found != textOfKey_.end()) return found->second;
+            // A table of a header, footer or text box is no part of this text.
+            if (tables_.count(name) == 0) return -1;
+            throw std::runtime_error("range in an unknown table cell (" + name + " " + cellName + ")");
         }
     }
     return 0;
@@ -336,11 +341,12 @@ std::optional<int> ParagraphMap::findPosition(const Reference<text::XTextRange>&
     try {
         int index = 0;
         const int cell = texts_.size() > 1 ? textIndexOf(point) : 0;
+        if (cell < 0) return std::nullopt;
         try {
             index = entryOf(cell, point);
         } catch (const css::lang::IllegalArgumentException&) {
             const int textIndex = cell == 0 ? textIndexOf(point) : 0;
-            if (textIndex == 0) return std::nullopt;
+            if (textIndex <= 0) return std::nullopt;
             index = entryOf(textIndex, point);
         }
         return entries_[static_cast<std::size_t>(index)].start + offsetInParagraph(index, point);

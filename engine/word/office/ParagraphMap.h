@@ -16,6 +16,8 @@
 #include <com/sun/star/text/XTextRangeCompare.hpp>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace vane {
@@ -92,6 +94,7 @@ private:
     // Reads the length of every paragraph.
     void measure();
     void markComplex(const css::uno::Reference<css::text::XTextRange>& anchor);
+    // The text holding a point; -1 in a table that is not part of this text.
     int textIndexOf(const css::uno::Reference<css::text::XTextRange>& point);
     int entryOf(int textIndex, const css::uno::Reference<css::text::XTextRange>& point);
     int offsetInParagraph(int index, const css::uno::Reference<css::text::XTextRange>& point);
@@ -101,6 +104,8 @@ private:
     std::vector<Text> texts_;
     std::vector<std::vector<int>> textEntries_;  // entries of each text, in order
     std::vector<std::size_t> hints_;             // per text: where the last lookup ended
+    std::unordered_map<std::string, int> textOfKey_;  // texts by key
+    std::unordered_set<std::string> tables_;          // names of the tables walked
     bool plain_ = false;                         // one text, its string one character per position
 };
 
