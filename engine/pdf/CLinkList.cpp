@@ -1,5 +1,6 @@
 #include "pdf/CLinkList.h"
 
+#include <cmath>
 #include <cstdio>
 #include <exception>
 #include <stdexcept>
@@ -69,6 +70,14 @@ int message_of(LinkType type) {
             return 206;
     }
     return 206;
+}
+
+// True unless `points` (a section's page width or height) is a real size and
+// the page `index` of `sizes` (hundredths of a point) differs from it by more
+// than a point; pages whose size is not known are not told apart.
+bool same_size(float points, const std::vector<std::uint32_t>& sizes, std::size_t index) {
+    if (points <= 0 || points >= static_cast<float>(word::kUndefined) || index >= sizes.size()) return true;
+    return std::fabs(static_cast<double>(sizes[index]) / 100.0 - static_cast<double>(points)) <= 1.0;
 }
 
 // True when the link's rectangle lies on its page and, for a link inside the
@@ -179,7 +188,7 @@ bool CLinkList::extractTocLinks(word::Application& application, word::Document& 
     return true;
 }
 
-std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, int orientation) const {
+std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, const SectionLayout& layout) const {
     std::vector<std::int32_t> pages;
     std::int32_t first = 1;
     std::int32_t step = 1;
@@ -196,9 +205,16 @@ std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, int or
         // A section's header never shows on a page of another orientation: its
         // rectangle, measured on the section's own pages, would land on unrelated text.
         const auto index = static_cast<std::size_t>(page - 1);
+        const int orientation = layout.orientation;
         if ((orientation == word::kPortrait || orientation == word::kLandscape) &&
             index < docinfo.pageOrientations.size() &&
             docinfo.pageOrientations[index] != static_cast<std::uint32_t>(orientation)) {
+            continue;
+        }
+        // Nor on a page of another size: a Letter section's header sits
+        // elsewhere on an A4 page, or off it.
+        if (!same_size(layout.width, docinfo.pageWidths, index) ||
+            !same_size(layout.height, docinfo.pageHeights, index)) {
             continue;
         }
         pages.push_back(page);
@@ -207,7 +223,7 @@ std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, int or
 }
 
 void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
-                              std::int32_t& pageHint, Placement placement, int orientation) {
+                              std::int32_t& pageHint, Placement placement, const SectionLayout& layout) {
     std::string address;
     try {
         address = hyperlink.address();
@@ -263,8 +279,7 @@ void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selec
                 // the last page) has no geometry to place the link on.
                 if (page >= 1 && page <= docinfo.pageCount) add(page, type, *region, dest);
             } else {
-                for (std::int32_t page : replicatedPages(placement, orientation))
-                    add(page, type, *region, dest);
+                for (std::int32_t page : replicatedPages(placement, layout)) add(page, type, *region, dest);
             }
         }
     }
@@ -276,7 +291,7 @@ void CLinkList::bodyPass(word::Document& document, word::Selection& selection) {
     const auto hyperlinks = document.hyperlinks();
     const int count = hyperlinks->count();
     for (int i = 1; i <= count; ++i) {
-        readHyperlink(*hyperlinks->item(i), selection, true, pageHint, Placement::Measured);
+        readHyperlink(*hyperlinks->item(i), selection, true, pageHint, Placement::Measured, {});
     }
 }
 
@@ -291,7 +306,7 @@ void CLinkList::shapePass(word::Document& document, word::Selection& selection) 
         const auto hyperlinks = shape->textFrame()->textRange()->hyperlinks();
         const int links = hyperlinks->count();
         for (int j = 1; j <= links; ++j) {
-            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Measured);
+            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Measured, {});
         }
     }
 }
@@ -305,7 +320,7 @@ void CLinkList::footnotePass(word::Document& document, word::Selection& selectio
         const auto hyperlinks = footnotes->item(i)->range()->hyperlinks();
         const int links = hyperlinks->count();
         for (int j = 1; j <= links; ++j) {
-            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Footnote);
+            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, Placement::Footnote, {});
         }
     }
 }
@@ -335,7 +350,11 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
     const int count = sections->count();
     for (int s = 1; s <= count; ++s) {
         const auto section = sections->item(s);
-        const int orientation = section->pageSetup()->orientation();
+        const auto setup = section->pageSetup();
+        SectionLayout layout;
+        layout.orientation = setup->orientation();
+        layout.width = setup->pageWidth();
+        layout.height = setup->pageHeight();
         for (const Visit& visit : visits) {
             if (visit.placement == Placement::FirstPage && docinfo.differentFirstPage == 0) continue;
             if (visit.placement == Placement::EvenPages && docinfo.oddAndEvenPages == 0) continue;
@@ -344,7 +363,7 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
             const auto hyperlinks = collection->item(visit.index)->range()->hyperlinks();
             const int links = hyperlinks->count();
             for (int j = 1; j <= links; ++j) {
-                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement, orientation);
+                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement, layout);
             }
         }
     }

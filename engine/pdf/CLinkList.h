@@ -49,14 +49,20 @@ public:
 private:
     // Where the regions of one hyperlink go.
     enum class Placement { Measured, Footnote, FirstPage, EvenPages, Primary };
+    // The page layout of the section whose header or footer holds a link: its
+    // links go only on pages of that orientation and size. Orientation -1
+    // (and sizes 0): any page.
+    struct SectionLayout {
+        int orientation = -1;
+        float width = 0;
+        float height = 0;
+    };
 
     void addTocLinks(const CRegionList& regions, const std::string& dest);
-    // `orientation`: that of the section whose header or footer holds the link
-    // (kPortrait, kLandscape), or -1 when it does not matter.
     void readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
-                       std::int32_t& pageHint, Placement placement, int orientation = -1);
+                       std::int32_t& pageHint, Placement placement, const SectionLayout& layout);
     void add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
-    std::vector<std::int32_t> replicatedPages(Placement placement, int orientation) const;
+    std::vector<std::int32_t> replicatedPages(Placement placement, const SectionLayout& layout) const;
     void bodyPass(word::Document& document, word::Selection& selection);
     void shapePass(word::Document& document, word::Selection& selection);
     void footnotePass(word::Document& document, word::Selection& selection);

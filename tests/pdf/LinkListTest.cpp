@@ -373,6 +373,28 @@ TEST_F(LinkListTest, SectionHeaderLinksStayOnPagesOfTheirOrientation) {
     EXPECT_EQ(pagesOf("http://tall.org"), (std::vector<int>{1, 4, 1, 4}));
 }
 
+TEST_F(LinkListTest, SectionHeaderLinksStayOnPagesOfTheirSize) {
+    doc().section({.width = 612, .height = 792}).page().paragraph().line("Letter", 72);
+    doc().section({.width = 595, .height = 842}).page().paragraph().line("A4", 72);
+    doc().page().paragraph().line("A4 again", 72);
+    doc().section({.width = 612, .height = 792}).page().paragraph().line("Letter two", 72);
+    doc()
+        .header(1, kHeaderFooterPrimary)
+        .paragraph()
+        .line("Letter", 30)
+        .hyperlinkOn("Letter", "http://l.org");
+    doc().header(2, kHeaderFooterPrimary).paragraph().line("A4", 30).hyperlinkOn("A4", "http://a4.org");
+    doc()
+        .header(3, kHeaderFooterPrimary)
+        .paragraph()
+        .line("Letter", 30)
+        .hyperlinkOn("Letter", "http://l.org");
+    open();
+    list.extractOtherLinks(*document, *application);
+    EXPECT_EQ(pagesOf("http://a4.org"), (std::vector<int>{2, 3}));
+    EXPECT_EQ(pagesOf("http://l.org"), (std::vector<int>{1, 4, 1, 4}));
+}
+
 // A document with a link in every place the other-links passes look.
 class GuardTest : public LinkListTest {
 protected:
