@@ -5,6 +5,7 @@
 #include <poppler/cpp/poppler-page.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <memory>
 #include <qpdf/QPDF.hh>
@@ -72,6 +73,8 @@ void read_structure(const std::string& path, const std::string& unrotated, PdfRe
         QPDFObjectHandle::Rectangle media = all[i].getMediaBox().getArrayAsRectangle();
         p.width = media.urx - media.llx;
         p.height = media.ury - media.lly;
+        p.left = media.llx;
+        p.bottom = media.lly;
         QPDFObjectHandle rotate = all[i].getAttribute("/Rotate", false);
         p.rotate = rotate.isInteger() ? rotate.getIntValueAsInt() : 0;
         r.pages.push_back(p);
@@ -94,6 +97,7 @@ void read_structure(const std::string& path, const std::string& unrotated, PdfRe
     }
     for (QPDFOutlineObjectHelper& top : outlines.getTopLevelOutlines())
         walk(outlines, top, 1, pageObjects, r.outline);
+    if (unrotated.empty()) return;
     // The copy without /Rotate gives the glyph boxes in the stored page space.
     for (QPDFPageObjectHelper& page : all) page.getObjectHandle().removeKey("/Rotate");
     QPDFWriter writer(pdf, unrotated.c_str());
@@ -132,6 +136,80 @@ PdfReadBack read_back(const std::string& pdf, const std::string& scratch) {
     read_structure(pdf, scratch, r);
     read_glyphs(scratch, r);
     return r;
+}
+
+PdfReadBack read_marks(const std::string& pdf) {
+    PdfReadBack r;
+    read_structure(pdf, "", r);
+    return r;
+}
+
+namespace {
+
+// Why the point (x, y) is not on `page`; empty when it is. NaN stands for a
+// coordinate the destination leaves unchanged.
+std::string off(const PdfPage& page, double x, double y, double slack) {
+    char text[160];
+    const bool xOff = !std::isnan(x) && (x < page.left - slack || x > page.left + page.width + slack);
+    const bool yOff = !std::isnan(y) && (y < page.bottom - slack || y > page.bottom + page.height + slack);
+    if (!xOff && !yOff) return {};
+    std::snprintf(text, sizeof text, "(%.1f, %.1f) outside [%.1f %.1f %.1f %.1f]", x, y, page.left,
+                  page.bottom, page.left + page.width, page.bottom + page.height);
+    return text;
+}
+
+std::string page_missing(int page, std::size_t pages) {
+    return "page " + std::to_string(page) + " is not among the " + std::to_string(pages) + " pages";
+}
+
+}  // namespace
+
+std::vector<OffPageMark> off_page_marks(const PdfReadBack& pdf, double slack) {
+    std::vector<OffPageMark> found;
+    const auto pageAt = [&pdf](int page) -> const PdfPage* {
+        return page >= 1 && page <= static_cast<int>(pdf.pages.size()) ? &pdf.pages[page - 1] : nullptr;
+    };
+    for (std::size_t i = 0; i < pdf.outline.size(); ++i) {
+        const PdfOutlineItem& item = pdf.outline[i];
+        const int number = static_cast<int>(i + 1);
+        const PdfPage* page = pageAt(item.page);
+        if (page == nullptr) {
+            found.push_back({OffPageMark::OutlineDestination, number, item.page,
+                             page_missing(item.page, pdf.pages.size())});
+            continue;
+        }
+        const std::string why = off(*page, item.x, item.y, slack);
+        if (!why.empty()) found.push_back({OffPageMark::OutlineDestination, number, item.page, why});
+    }
+    for (std::size_t i = 0; i < pdf.links.size(); ++i) {
+        const PdfLink& link = pdf.links[i];
+        const int number = static_cast<int>(i + 1);
+        const PdfPage* page = pageAt(link.page);
+        if (page == nullptr) {
+            found.push_back(
+                {OffPageMark::LinkRectangle, number, link.page, page_missing(link.page, pdf.pages.size())});
+            continue;
+        }
+        std::string why = off(*page, link.rect.left, link.rect.bottom, slack);
+        if (why.empty()) why = off(*page, link.rect.right, link.rect.top, slack);
+        if (!why.empty()) found.push_back({OffPageMark::LinkRectangle, number, link.page, why});
+        if (!link.uri.empty()) continue;
+        const PdfPage* target = pageAt(link.destPage);
+        if (target == nullptr) {
+            found.push_back({OffPageMark::LinkDestination, number, link.destPage,
+                             page_missing(link.destPage, pdf.pages.size())});
+            continue;
+        }
+        why = off(*target, link.x, link.y, slack);
+        if (!why.empty()) found.push_back({OffPageMark::LinkDestination, number, link.destPage, why});
+    }
+    return found;
+}
+
+std::string describe(const OffPageMark& mark) {
+    static const char* const kinds[] = {"outline entry", "link rectangle", "link destination"};
+    return std::string(kinds[mark.kind]) + " " + std::to_string(mark.number) + " on page " +
+           std::to_string(mark.page) + ": " + mark.why;
 }
 
 std::string squeeze_blanks(const std::string& text) {

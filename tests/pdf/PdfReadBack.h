@@ -22,6 +22,7 @@ struct Glyph {
 
 struct PdfPage {
     double width = 0, height = 0;  // media box
+    double left = 0, bottom = 0;   // its lower-left corner
     int rotate = 0;
     std::vector<Glyph> glyphs;  // reading order
 };
@@ -51,6 +52,22 @@ struct PdfReadBack {
 
 // Reads `pdf`; `scratch` is a file path the reader may write (an unrotated copy).
 PdfReadBack read_back(const std::string& pdf, const std::string& scratch);
+// Reads the pages' media boxes, the outline and the links of `pdf`, no glyphs.
+PdfReadBack read_marks(const std::string& pdf);
+
+// A mark that points off its page: an outline destination, a link rectangle or
+// a link's destination outside the media box of its page (or naming no page).
+struct OffPageMark {
+    enum Kind { OutlineDestination, LinkRectangle, LinkDestination } kind;
+    int number = 0;  // 1-based place among the outline entries or the links
+    int page = 0;    // the page it should lie on
+    std::string why;
+};
+
+// Every mark of `pdf` that lies off its page; `slack` points past the media box
+// still count as on it (the marks are rounded to whole points).
+std::vector<OffPageMark> off_page_marks(const PdfReadBack& pdf, double slack = 1.0);
+std::string describe(const OffPageMark& mark);
 
 // Text of the glyphs without blanks.
 std::string squeeze_blanks(const std::string& text);

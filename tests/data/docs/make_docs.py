@@ -15,6 +15,11 @@ Each document is written as a flat ODT and converted by the office into .docx (a
   shape-links     links set on whole pictures and a drawn shape, not on text: floating
                   pictures placed against the page and against the paragraph, an inline
                   picture, a rectangle; a text link beside them.
+  letter-a4       pages of two sizes, all portrait: Letter, A4, Letter sections, with a
+                  table of contents, headings, web links, cross-references and a page
+                  header link on every page.
+  a4-a5           A4 portrait, A5 landscape, A4 portrait: the A5 landscape pages are as
+                  wide as the A4 ones but shorter; same contents.
 
     python3 tests/data/docs/make_docs.py [output directory] [name ...]   writes only those
 """
@@ -170,6 +175,45 @@ def shape_links():
     return d
 
 
+A5 = (14.8, 21.0)
+
+
+def mixed_sizes(title, base, other, other_landscape):
+    """Three sections: `base`, then `other` (turned when `other_landscape`), then `base`
+    again, two pages each; every page has a heading, a web link and a cross-reference."""
+    d = Document(title, page=base)
+    slug = title.lower().replace(" ", "-").replace(",", "")
+    foot = [para("Page ", page_number(), style="Footer")]
+    d.set_master("Standard", header=[para("Header ", link("https://example.com/%s/header" % slug),
+                                          style="Header")], footer=foot)
+    d.add_master("Other", page=other, landscape=other_landscape,
+                 header=[para("Other header ", link("https://example.com/%s/other-header" % slug),
+                              style="Header")], footer=foot)
+    d.p(title, style="Title")
+    d.toc(levels=2)
+    plan = [("First part", "Standard", True), ("First part, more", None, True),
+            ("Second part", "Other", False), ("Second part, more", None, True),
+            ("Third part", "Standard", False), ("Third part, more", None, True)]
+    for i, (heading, master, brk) in enumerate(plan):
+        d.heading(1, heading, key=heading, master=master, page_break=brk)
+        other_key = plan[(i + 3) % len(plan)][0]
+        d.p(FILLER, "A web link: ", link("https://example.com/%s/%d" % (slug, i + 1)), ". ",
+            "See ", d.ref(other_key), " on page ", d.ref(other_key, "page"), ". ", FILLER)
+        d.heading(2, heading + ", details", key=heading + " details")
+        d.p(FILLER * 3)
+        d.heading(2, heading + ", end", key=heading + " end")
+        d.p(FILLER * 2)
+    return d
+
+
+def letter_a4():
+    return mixed_sizes("Letter and A4", LETTER, A4, False)
+
+
+def a4_a5():
+    return mixed_sizes("A4 and A5 landscape", A4, A5, True)
+
+
 def main():
     outdir = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else HERE
     wanted = set(sys.argv[2:])
@@ -179,7 +223,9 @@ def main():
     for name, make, formats in (("many-headings", many_headings, ("docx",)),
                                 ("landscape", landscape, ("docx", "doc")),
                                 ("headers", headers, ("docx", "doc")),
-                                ("shape-links", shape_links, ("docx",))):
+                                ("shape-links", shape_links, ("docx",)),
+                                ("letter-a4", letter_a4, ("docx",)),
+                                ("a4-a5", a4_a5, ("docx",))):
         if wanted and name not in wanted:
             continue
         fodt = os.path.join(outdir, name + ".fodt")
