@@ -87,9 +87,10 @@ void read_text_fields(DocumentSession& document, std::vector<FieldInfo>& out) {
     }
 }
 
-// The entries of one table of contents between two main-text positions.
+// The entries of one table of contents between two main-text positions; of
+// a table of figures when `category` (its caption label) is given.
 void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySet>& index, int start, int end,
-              TocBookmarks& names, std::vector<FieldInfo>& out) {
+              const std::string& category, TocNameCounts& counts, TocBookmarks& names, std::vector<FieldInfo>& out) {
     ParagraphMap& map = document.map();
     std::vector<FieldInfo> entries;
     bool anyLink = false;
@@ -113,6 +114,7 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
         }
         const std::string name = names.nameFor(target, title);
         if (name.empty()) continue;
+        if (sequence_target(target)) ++counts.figures;
         const int textEnd = entry.start + entry.length;
         const int numberStart = textEnd - static_cast<int>(ou(text.substr(tab + 1)).getLength());
         if (!links.empty()) {
@@ -123,10 +125,17 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
         const int numberEnd = numberStart + static_cast<int>(ou(number).getLength());
         entries.push_back({word::kFieldPageRef, " PAGEREF " + name + " \\h ", numberStart, numberEnd, 2});
     }
-    const int level = std::max<int>(1, prop<sal_Int16>(index, "Level", 3));
-    std::string code = " TOC \\o \"1-" + std::to_string(level) + "\" ";
-    if (anyLink) code += "\\h ";
-    code += "\\z \\u ";
+    std::string code;
+    if (!category.empty()) {
+        code = " TOC ";
+        if (anyLink) code += "\\h ";
+        code += "\\z \\c \"" + category + "\" ";
+    } else {
+        const int level = std::max<int>(1, prop<sal_Int16>(index, "Level", 3));
+        code = " TOC \\o \"1-" + std::to_string(level) + "\" ";
+        if (anyLink) code += "\\h ";
+        code += "\\z \\u ";
+    }
     out.push_back({word::kFieldToc, code, start, end, 0});
     out.insert(out.end(), entries.begin(), entries.end());
 }
@@ -137,24 +146,35 @@ std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* cou
     std::vector<FieldInfo> fields;
     read_text_fields(document, fields);
     TocBookmarks names(document);
+    TocNameCounts found;
     const Reference<css::text::XDocumentIndexesSupplier> indexes(document.document(), UNO_QUERY);
     if (indexes.is()) {
         ParagraphMap& map = document.map();
         const auto list = indexes->getDocumentIndexes();
         for (sal_Int32 i = 0; i < list->getCount(); ++i) {
             const Reference<css::text::XTextContent> index(list->getByIndex(i), UNO_QUERY);
-            if (!index.is() || !is_service(index, "com.sun.star.text.ContentIndex")) continue;
+            if (!index.is()) continue;
+            const bool contents = is_service(index, "com.sun.star.text.ContentIndex");
+            // A table of figures (or of tables) lists the captions of one label.
+            const bool figures = !contents && (is_service(index, "com.sun.star.text.IllustrationsIndex") ||
+                                               is_service(index, "com.sun.star.text.TableIndex"));
+            if (!contents && !figures) continue;
+            std::string category;
+            if (figures) {
+                category = prop_text(props(index), "LabelCategory");
+                if (category.empty()) continue;
+            }
             const auto anchor = index->getAnchor();
             const auto start = map.findPosition(anchor);
             const auto end = map.findPosition(anchor, true);
             if (!start || !end) continue;
-            read_toc(document, props(index), *start, *end, names, fields);
+            read_toc(document, props(index), *start, *end, category, found, names, fields);
         }
     }
     std::stable_sort(fields.begin(), fields.end(), [](const FieldInfo& a, const FieldInfo& b) {
         return a.start != b.start ? a.start < b.start : a.rank < b.rank;
     });
-    if (counts != nullptr) *counts = {names.recovered, names.created, names.lost};
+    if (counts != nullptr) *counts = {names.recovered, names.created, names.lost, found.figures};
     return fields;
 }
 
@@ -172,6 +192,7 @@ OfficeFields::OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_p
         recoveredNames = names.recovered;
         createdNames = names.created;
         lostNames = names.lost;
+        figureNames = names.figures;
         return fields;
     }));
 }

@@ -35,6 +35,7 @@ public:
     int recoveredNames = 0;
     int createdNames = 0;
     int lostNames = 0;
+    int figureNames = 0;
 
 private:
     std::shared_ptr<OfficeSession> session_;
@@ -47,6 +48,7 @@ struct TocNameCounts {
     int recovered = 0;
     int created = 0;
     int lost = 0;
+    int figures = 0;  // entries of tables of figures given a caption's name
 };
 std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* names = nullptr);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "word/WordConstants.h"
 #include "word/WordError.h"
@@ -10,6 +11,7 @@
 #include "word/office/OfficeShape.h"
 #include "word/office/OfficeShapes.h"
 #include "word/office/OfficeStoryRange.h"
+#include "word/office/TocBookmarks.h"
 #include "word/office/UnoCall.h"
 
 namespace vane {
@@ -22,6 +24,15 @@ std::unique_ptr<word::Hyperlinks> OfficeHyperlinks::ofMainText(std::shared_ptr<O
         std::vector<FoundLink> inside;
         for (FoundLink& link : scan_links(document->map())) {
             if (link.start < end && link.end > start) inside.push_back(std::move(link));
+        }
+        // Entries of a table of figures the office rebuilt lead to sequence
+        // fields: they are given the captions' bookmark names.
+        std::optional<TocBookmarks> names;
+        for (FoundLink& link : inside) {
+            if (!link.address.empty() || !sequence_target(link.subAddress)) continue;
+            if (!names) names.emplace(*document);
+            const std::string name = names->nameFor(link.subAddress, {});
+            if (!name.empty()) link.subAddress = name;
         }
         // Links on whole shapes take their place in text order by their
         // anchor; a picture in the line inside a link of its text is that link.

@@ -1,6 +1,11 @@
 #include "word/office/TocBookmarks.h"
 
+#include <algorithm>
 #include <cctype>
+#include <com/sun/star/lang/XServiceInfo.hpp>
+#include <com/sun/star/text/SetVariableType.hpp>
+#include <com/sun/star/text/XTextField.hpp>
+#include <com/sun/star/text/XTextFieldsSupplier.hpp>
 #include <com/sun/star/container/XNamed.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/text/XBookmarksSupplier.hpp>
@@ -76,8 +81,14 @@ std::optional<int> TocBookmarks::paragraphOfName(const std::string& name) {
 
 std::string TocBookmarks::addBookmark(const std::string& name, int paragraph) {
     const auto target = hidden(name);
+    if (!target.is()) return {};
+    return markText(name, paragraph, target->getAnchor());
+}
+
+std::string TocBookmarks::markText(const std::string& name, int paragraph,
+                                   const Reference<css::text::XTextRange>& anchor) {
     const Reference<css::lang::XMultiServiceFactory> factory(document_.document(), UNO_QUERY);
-    if (!target.is() || !factory.is()) return {};
+    if (!anchor.is() || !factory.is()) return {};
     const Reference<css::text::XTextContent> bookmark(factory->createInstance("com.sun.star.text.Bookmark"),
                                                       UNO_QUERY);
     const Reference<css::container::XNamed> named(bookmark, UNO_QUERY);
@@ -86,7 +97,6 @@ std::string TocBookmarks::addBookmark(const std::string& name, int paragraph) {
     // Over the heading's text, as the word processor marks a heading (the
     // office's own mark may be a point at its start); a bookmark spans the
     // range it is put on, the text stays.
-    const auto anchor = target->getAnchor();
     const auto cursor = anchor->getText()->createTextCursorByRange(anchor);
     const Reference<css::text::XParagraphCursor> paragraphCursor(cursor, UNO_QUERY);
     if (cursor->isCollapsed() && paragraphCursor.is()) paragraphCursor->gotoEndOfParagraph(true);
@@ -121,8 +131,78 @@ std::string TocBookmarks::byTitle(const std::string& title) {
     return {};
 }
 
+std::optional<SequenceTarget> sequence_target(const std::string& target) {
+    constexpr std::string_view kSuffix = "|sequence";
+    const auto bang = target.rfind('!');
+    if (bang == std::string::npos || bang == 0 || !target.ends_with(kSuffix)) return std::nullopt;
+    const std::string digits = target.substr(bang + 1, target.size() - kSuffix.size() - bang - 1);
+    if (digits.empty() || digits.size() > 9 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+        return std::nullopt;
+    return SequenceTarget{target.substr(0, bang), std::stoi(digits)};
+}
+
+std::optional<int> TocBookmarks::captionParagraph(const std::string& category, int number) {
+    if (!captionsRead_) {
+        captionsRead_ = true;
+        const Reference<css::text::XTextFieldsSupplier> supplier(document_.document(), UNO_QUERY);
+        if (!supplier.is()) return std::nullopt;
+        ParagraphMap& map = document_.map();
+        std::vector<std::pair<int, std::pair<std::string, int>>> found;  // position, category, number
+        const auto items = supplier->getTextFields()->createEnumeration();
+        while (items->hasMoreElements()) {
+            const Reference<css::text::XTextField> field(items->nextElement(), UNO_QUERY);
+            const Reference<css::lang::XServiceInfo> info(field, UNO_QUERY);
+            if (!info.is() || !info->supportsService("com.sun.star.text.textfield.SetExpression")) continue;
+            const auto set = props(field);
+            if (prop<sal_Int16>(set, "SubType") != css::text::SetVariableType::SEQUENCE) continue;
+            const auto position = map.findPosition(field->getAnchor());
+            if (!position) continue;
+            found.push_back({*position, {prop_text(set, "VariableName"), prop<sal_Int16>(set, "SequenceValue")}});
+        }
+        std::sort(found.begin(), found.end());
+        for (const auto& [position, key] : found) {
+            const int paragraph = map.entryAt(position);
+            captions_.emplace(key, paragraph);
+            captionOrder_[key.first].push_back(paragraph);
+        }
+    }
+    const auto hit = captions_.find({category, number});
+    if (hit != captions_.end()) return hit->second;
+    // Numbers the fields do not carry: the n-th of the category.
+    const auto order = captionOrder_.find(category);
+    if (order != captionOrder_.end() && number >= 0 && number < static_cast<int>(order->second.size()))
+        return order->second[static_cast<std::size_t>(number)];
+    return std::nullopt;
+}
+
+std::string TocBookmarks::forCaption(const std::string& category, int number) {
+    const auto paragraph = captionParagraph(category, number);
+    if (!paragraph) return {};
+    std::string name = tocOfParagraph(*paragraph);
+    if (!name.empty()) {
+        ++recovered;
+        return name;
+    }
+    // A caption without one gets a "_Toc" bookmark of its own over its text.
+    std::string base = "_Toc";
+    for (const char c : category) base += std::isalnum(static_cast<unsigned char>(c)) != 0 ? c : '_';
+    base += "_" + std::to_string(number + 1);
+    name = base;
+    for (int n = 2; paragraphOf_.count(name) != 0 || hidden(name).is(); ++n) name = base + "_" + std::to_string(n);
+    const auto& entry = document_.map().entries()[static_cast<std::size_t>(*paragraph)];
+    name = markText(name, *paragraph, entry.paragraph);
+    if (!name.empty()) ++created;
+    return name;
+}
+
 std::string TocBookmarks::nameFor(const std::string& target, const std::string& title) {
     if (is_toc_name(target) && paragraphOf_.count(target) != 0) return target;
+    if (const auto sequence = sequence_target(target)) {
+        std::string name = forCaption(sequence->category, sequence->number);
+        if (name.empty()) ++lost;
+        return name;
+    }
     std::string name;
     if (const auto paragraph = paragraphOfName(target)) {
         // The heading is known: its own name, else the office's name made one.

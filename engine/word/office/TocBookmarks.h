@@ -8,6 +8,9 @@
 // of the entry's name, spanning the hidden bookmark's text. An entry whose
 // target is gone takes the "_Toc" bookmark of the next heading of its title
 // (entries come in document order, so headings of the same title are told apart).
+// A table of figures rebuilt by the office links its entries to sequence
+// fields ("Figure!0|sequence"); the entry takes the "_Toc" bookmark of the
+// caption holding that field, or a bookmark of its own on the caption.
 #pragma once
 
 #include <com/sun/star/container/XNameAccess.hpp>
@@ -43,6 +46,12 @@ private:
     // Puts a bookmark `name` on the text of the hidden one; its name, or empty.
     std::string addBookmark(const std::string& name, int paragraph);
     std::string byTitle(const std::string& title);
+    // Puts a bookmark `name` over the text of `anchor` (the paragraph's when a point).
+    std::string markText(const std::string& name, int paragraph,
+                         const css::uno::Reference<css::text::XTextRange>& anchor);
+    std::string forCaption(const std::string& category, int number);
+    // The paragraph holding sequence field `number` of `category`.
+    std::optional<int> captionParagraph(const std::string& category, int number);
 
     DocumentSession& document_;
     css::uno::Reference<css::container::XNameAccess> bookmarks_;
@@ -51,7 +60,19 @@ private:
     std::vector<std::pair<std::string, int>> headings_;  // title, paragraph (read on first use)
     bool headingsRead_ = false;
     std::size_t nextHeading_ = 0;  // where the search by title goes on
+    // Paragraphs of the sequence fields: by category and number, and by
+    // category in document order (read on first use).
+    std::map<std::pair<std::string, int>, int> captions_;
+    std::map<std::string, std::vector<int>> captionOrder_;
+    bool captionsRead_ = false;
 };
+
+// A target of the office's own for a figure-table entry, "<category>!<n>|sequence".
+struct SequenceTarget {
+    std::string category;
+    int number = 0;
+};
+std::optional<SequenceTarget> sequence_target(const std::string& target);
 
 // Whether a bookmark name is one of a table of contents ("_Toc", any case).
 bool is_toc_name(const std::string& name);
