@@ -229,6 +229,9 @@ const OutlineCase kOutlineCases[] = {
     {"samples/folivane-guide.docx", "-d 6", 6, 26},    {"samples/folivane-guide.docx", "-d 2", 2, 19},
     {"tests/data/docs/landscape.docx", "-d 6", 6, 10}, {"tests/data/docs/headers.docx", "-d 6", 6, 5},
     {"corpus:pandoc__headers.docx", "-d 6", 6, 5},
+    // Pages of two sizes: each entry measured against its own page's height.
+    {"tests/data/docs/letter-a4.docx", "-d 6", 6, 18},
+    {"tests/data/docs/a4-a5.docx", "-d 6", 6, 18},
 };
 
 TEST_F(D2pPrecision, OutlineEntriesOpenAtTheirHeadings) {
@@ -325,6 +328,26 @@ const LinkCase kLinkCases[] = {
       {"https://example.com/landscape-one", nullptr, {3}},
       {"https://example.com/landscape-two", nullptr, {4}},
       {"https://example.com/portrait-three", nullptr, {5}}}},
+    {"tests/data/docs/letter-a4.docx",
+     2,
+     {{"https://example.com/letter-and-a4/header", nullptr, {1, 2, 3, 6, 7}},  // the first size's sections only
+      {"https://example.com/letter-and-a4/other-header", nullptr, {4, 5}},
+      {"https://example.com/letter-and-a4/1", nullptr, {2}},
+      {"https://example.com/letter-and-a4/2", nullptr, {3}},
+      {"https://example.com/letter-and-a4/3", nullptr, {4}},
+      {"https://example.com/letter-and-a4/4", nullptr, {5}},
+      {"https://example.com/letter-and-a4/5", nullptr, {6}},
+      {"https://example.com/letter-and-a4/6", nullptr, {7}}}},
+    {"tests/data/docs/a4-a5.docx",
+     2,
+     {{"https://example.com/a4-and-a5-landscape/header", nullptr, {1, 2, 3, 6, 7}},
+      {"https://example.com/a4-and-a5-landscape/other-header", nullptr, {4, 5}},
+      {"https://example.com/a4-and-a5-landscape/1", nullptr, {2}},
+      {"https://example.com/a4-and-a5-landscape/2", nullptr, {3}},
+      {"https://example.com/a4-and-a5-landscape/3", nullptr, {4}},
+      {"https://example.com/a4-and-a5-landscape/4", nullptr, {5}},
+      {"https://example.com/a4-and-a5-landscape/5", nullptr, {6}},
+      {"https://example.com/a4-and-a5-landscape/6", nullptr, {7}}}},
     {"tests/data/docs/toc-only.docx",
      2,
      {{"https://example.com/toc-only/1", nullptr, {2}},
