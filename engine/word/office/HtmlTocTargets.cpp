@@ -24,7 +24,9 @@ constexpr std::string_view kHiddenPrefix = "__RefHeading__";
 
 bool is_content_index(const Reference<css::text::XTextContent>& index) {
     const Reference<css::lang::XServiceInfo> info(index, UNO_QUERY);
-    return info.is() && info->supportsService("com.sun.star.text.ContentIndex");
+    return info.is() && (info->supportsService("com.sun.star.text.ContentIndex") ||
+                         info->supportsService("com.sun.star.text.IllustrationsIndex") ||
+                         info->supportsService("com.sun.star.text.TableIndex"));
 }
 
 // The "#name" targets of every href in the text.
@@ -60,9 +62,12 @@ HtmlTocTargets::HtmlTocTargets(DocumentSession& document) {
                 for (const FoundLink& link : scan_links(map, entry, entry + 1)) {
                     if (!link.address.empty() || link.subAddress.empty()) continue;
                     // The scan gives the target without the office's prefix.
-                    const std::string hidden = link.subAddress.starts_with(kHiddenPrefix)
-                                                   ? link.subAddress
-                                                   : std::string(kHiddenPrefix) + link.subAddress;
+                    std::string hidden = link.subAddress.starts_with(kHiddenPrefix)
+                                             ? link.subAddress
+                                             : std::string(kHiddenPrefix) + link.subAddress;
+                    // A figure-table entry's sequence target, as the export writes it.
+                    if (sequence_target(link.subAddress))
+                        hidden = link.subAddress.substr(0, link.subAddress.find('|')) + "%7Csequence";
                     const std::string text = utf8(paragraph.paragraph->getString());
                     const std::string name = bookmarks.nameFor(link.subAddress, text.substr(0, text.find('\t')));
                     if (!name.empty() && name != hidden) names_[hidden] = name;
