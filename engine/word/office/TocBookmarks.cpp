@@ -167,10 +167,23 @@ std::optional<int> TocBookmarks::captionParagraph(const std::string& category, i
             captionOrder_[key.first].push_back(paragraph);
         }
     }
-    const auto hit = captions_.find({category, number});
+    // The label as the fields spell it ("TABLE" in the index, "Table" in the captions).
+    std::string label = category;
+    if (captionOrder_.count(label) == 0) {
+        for (const auto& [name, paragraphs] : captionOrder_) {
+            if (name.size() == label.size() &&
+                std::equal(name.begin(), name.end(), label.begin(), [](char a, char b) {
+                    return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+                })) {
+                label = name;
+                break;
+            }
+        }
+    }
+    const auto hit = captions_.find({label, number});
     if (hit != captions_.end()) return hit->second;
     // Numbers the fields do not carry: the n-th of the category.
-    const auto order = captionOrder_.find(category);
+    const auto order = captionOrder_.find(label);
     if (order != captionOrder_.end() && number >= 0 && number < static_cast<int>(order->second.size()))
         return order->second[static_cast<std::size_t>(number)];
     return std::nullopt;
