@@ -28,8 +28,9 @@ vane_packages=(
   # file (make-fixtures.sh)
   pandoc file
   # scripts of the tests, fixtures and benchmarks: python3 (standard library only),
-  # chattr and mount/umount (fault injection), uptime (benchmarks)
-  python3 e2fsprogs mount procps
+  # chattr and mount/umount (fault injection), uptime (benchmarks), xargs and awk
+  # (scripts/corpus-check.sh)
+  python3 e2fsprogs mount procps findutils mawk
   # the word processor and the fonts its page breaks depend on
   libreoffice-writer libreoffice-core libreoffice-dev
   fonts-crosextra-carlito fonts-crosextra-caladea fonts-liberation2
@@ -61,6 +62,8 @@ vane_programs=(
   "umount mount"
   "setsid util-linux"
   "timeout coreutils"
+  "xargs findutils"
+  "awk mawk"
   "xvfb-run xvfb"
   "chromium chromium"
   "node nodejs"
