@@ -11,6 +11,7 @@
 
 #include "word/WordConstants.h"
 #include "word/office/FileUrl.h"
+#include "word/office/HtmlAnchorRepair.h"
 #include "word/office/HtmlTocTargets.h"
 #include "word/office/OfficeDocumentProperties.h"
 #include "word/office/OfficeFields.h"
@@ -105,6 +106,8 @@ void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addT
             storable, absolute_path(path),
             arguments({{"FilterName", Any(rtl::OUString("HTML (StarWriter)"))}, {"Overwrite", Any(true)}}));
         targets.apply(absolute_path(path));
+        // Anchors the export left out although links lead to them.
+        HtmlAnchorRepair(document).apply(absolute_path(path));
     });
 }
 
