@@ -46,7 +46,8 @@ xargs -P "$jobs" -I{} sh -c '
   log="$work/$(echo "$doc" | tr / _).log"
   VANE_SHARED_DIR=$4 VANE_CORPUS_DOCUMENTS="$doc" VANE_CORPUS_REPORT="$work/rows.tsv" "$program" >"$log" 2>&1 || true
   printf "%s\n" "$doc" >&2
-' _ {} "$work" "$program" "$shared" <"$work/documents" 2> >(awk -v n="$total" '{ printf "[%d/%d] %s\n", NR, n, $0 }' >&2)
+' _ {} "$work" "$program" "$shared" <"$work/documents" \
+  2> >(awk -v n="$total" '{ printf "[%d/%d] %s\n", NR, n, $0 > "/dev/stderr"; fflush("/dev/stderr") }')
 elapsed=$(($(date +%s) - started))
 
 # A document whose run left no row (the test program itself failed) is a failure too.
