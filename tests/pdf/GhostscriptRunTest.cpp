@@ -3,6 +3,9 @@
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
 #include <memory>
 
 #include "TempDir.h"
@@ -10,6 +13,7 @@
 #include "discovery/ProducerPaths.h"
 #include "discovery/ToolDiscovery.h"
 #include "frame/FileUtil.h"
+#include "pdf/CompletePdf.h"
 #include "pdf/ProducerRun.h"
 
 namespace vane {
@@ -81,6 +85,29 @@ TEST_F(GhostscriptRunTest, AJobFileAddsItsArguments) {
     EXPECT_EQ(info_field(info, "PDF version"), "1.4") << info;
     EXPECT_EQ(capture("qpdf --qdf --object-streams=disable '" + pdf_ + "' -").find("/UseOutlines"),
               std::string::npos);
+}
+
+// Ghostscript ends with 0 when the disk fills as it closes the PDF (it writes
+// the fonts and the trailer last and only prints an I/O error), leaving a PDF
+// without trailer. The producer step must see that and fail. The one-page PDF
+// takes about 7 KB; the disk here holds 4 KB. Needs root for the tmpfs.
+TEST_F(GhostscriptRunTest, AFullDiskIsAFailureThoughGhostscriptEndsWithZero) {
+    const std::string mount = dir_.file("full");
+    std::filesystem::create_directories(mount);
+    if (std::system(("mount -t tmpfs -o size=4k tmpfs '" + mount + "' 2>/dev/null").c_str()) != 0)
+        GTEST_SKIP() << "cannot mount a small tmpfs here (needs root)";
+    struct Unmount {
+        std::string path;
+        ~Unmount() { (void)std::system(("umount '" + path + "'").c_str()); }
+    } unmount{mount};
+    const std::string pdf = mount + "/doc.pdf";
+
+    const bool exitedWithZero = runGhostscript(ps_, pdf, "", false);
+    RecordProperty("ghostscript_exit_zero", exitedWithZero ? "yes" : "no");
+    ASSERT_TRUE(file_exists(pdf.c_str()));
+    EXPECT_FALSE(is_complete_pdf(pdf));
+    EXPECT_EQ(make_pdf(PdfProducer::Ghostscript, ps_, pdf, "", false), -13);
+    EXPECT_TRUE(host_.printed(169));
 }
 
 TEST_F(GhostscriptRunTest, BrokenPostScriptFails) {
