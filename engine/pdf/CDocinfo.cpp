@@ -23,6 +23,15 @@ std::uint32_t hundredths(float points) {
     return v <= 0 ? 0u : static_cast<std::uint32_t>(v);
 }
 
+// A property that only the PDF's document information uses: its absence is no error.
+std::string optional_property(word::DocumentProperties& properties, const char* name) {
+    try {
+        return properties.value(name);
+    } catch (const word::WordError&) {
+        return {};
+    }
+}
+
 }  // namespace
 
 CDocinfo::CDocinfo() { clear(); }
@@ -39,6 +48,9 @@ void CDocinfo::clear() {
     orientation = 0;
     loaded = false;
     title.clear();
+    author.clear();
+    subject.clear();
+    keywords.clear();
 }
 
 bool CDocinfo::fetchPageSetup(const std::function<std::unique_ptr<word::PageSetup>()>& target) {
@@ -140,6 +152,11 @@ std::int32_t CDocinfo::load(word::Application& application, word::Document& docu
     {
         std::unique_ptr<word::DocumentProperties> properties = document.builtInDocumentProperties();
         title = properties ? properties->value("Title") : std::string();
+        if (properties) {
+            author = optional_property(*properties, "Author");
+            subject = optional_property(*properties, "Subject");
+            keywords = optional_property(*properties, "Keywords");
+        }
     }
     if (title.empty())
         print_message(186);

@@ -1,7 +1,8 @@
 // The document information of one run: heading style names, where each page
 // starts (character positions), each page's orientation and size, header and
-// footer layout flags, title and page count. Loaded once right after the
-// document is opened; read by the outline and link passes.
+// footer layout flags, title, author, subject, keywords and page count. Loaded
+// once right after the document is opened; read by the outline and link passes
+// and by the PDF's document information.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +24,7 @@ public:
     CDocinfo();
     virtual ~CDocinfo();
 
-    // Empties the page tables and names; pageCount and orientation 0, not loaded, no title.
+    // Empties the page tables and names; pageCount and orientation 0, not loaded, no properties.
     void clear();
     // Fills everything from the open document. Returns pageCount, or -1 when
     // the page setup could not be read. Word-processor errors other than the
@@ -53,6 +54,11 @@ public:
     float docPageWidth = 0;
     bool loaded = false;
     std::string title;
+    // Further document properties for the PDF's document information; empty
+    // when the word processor has none of that name.
+    std::string author;
+    std::string subject;
+    std::string keywords;
 
 private:
     // Reads the page setup that `target` gives, once per document; false on failure.

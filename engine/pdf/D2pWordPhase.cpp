@@ -11,6 +11,7 @@
 #include "pdf/CBookmarkList.h"
 #include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
+#include "pdf/DocinfoMarks.h"
 #include "word/Word.h"
 #include "word/WordSession.h"
 
@@ -207,7 +208,12 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
 }
 
 void D2pWordPhase::writeMarks() {
-    if (std::FILE* file = std::fopen(names_.markFile.c_str(), "wb")) std::fclose(file);
+    // The document information comes first, before the outline marks.
+    if (std::FILE* file = std::fopen(names_.markFile.c_str(), "wb")) {
+        const std::string info = docinfo_marks(*docinfo_);
+        std::fwrite(info.data(), 1, info.size(), file);
+        std::fclose(file);
+    }
     if (bookmarks_->size() > 0) {
         print_normal(kAddingBookmarks);
         bookmarks_->writeOutline(names_.markFile);

@@ -197,6 +197,36 @@ TEST_F(CDocinfoTest, TitleWarningIsPrintedEvenWithoutVerbose) {
     }
 }
 
+TEST_F(CDocinfoTest, ReadsAuthorSubjectAndKeywords) {
+    onePage();
+    test::FakeDocument& doc = word.document();
+    doc.title = "Manual";
+    doc.author = "A. Writer";
+    doc.subject = "Publishing";
+    doc.keywords = "pdf; outline";
+    ASSERT_EQ(load(), 1);
+    EXPECT_EQ(info.title, "Manual");
+    EXPECT_EQ(info.author, "A. Writer");
+    EXPECT_EQ(info.subject, "Publishing");
+    EXPECT_EQ(info.keywords, "pdf; outline");
+}
+
+// A word processor without one of these properties still publishes; the title stays required reading.
+TEST_F(CDocinfoTest, AMissingAuthorOrKeywordsIsLeftEmpty) {
+    onePage();
+    word.document().subject = "Publishing";
+    word.failOn("DocumentProperties.Value Author", 0, "no such property");
+    word.failOn("DocumentProperties.Value Keywords", 0, "no such property");
+    ASSERT_EQ(load(), 1);
+    EXPECT_EQ(info.author, "");
+    EXPECT_EQ(info.subject, "Publishing");
+    EXPECT_EQ(info.keywords, "");
+
+    CDocinfo again;
+    word.failOn("DocumentProperties.Value Title", 0, "no such property");
+    EXPECT_THROW(again.load(*application, *document), word::WordError);
+}
+
 TEST_F(CDocinfoTest, VerboseReportsTheDocument) {
     test::FakeDocument& doc = word.document();
     doc.section({.width = 595, .height = 842});

@@ -104,6 +104,40 @@ TEST_F(D2pCommandTest, OutlineLinksAndOpenOutlineFollowTheOptions) {
     }
 }
 
+// The document's properties open the mark file, before the outline marks,
+// also when there is no outline; with no property at all no such line is written.
+TEST_F(D2pCommandTest, DocumentPropertiesComeFirstInTheMarkFile) {
+    const std::string shown = "[ {Catalog} << /ViewerPreferences << /DisplayDocTitle true >> >> /PUT pdfmark\r\n";
+    struct Case {
+        const char* name;
+        const char* title;
+        const char* author;
+        const char* keywords;
+        std::vector<std::string> extra;
+        std::string first;  // the mark file's beginning
+    } const cases[] = {
+        {"all given", "Manual", "Z\xC3\xA9lie (ed.)", "pdf, outline", {},
+         "[ /Title (Manual) /Author <FEFF005A00E9006C006900650020002800650064002E0029> /Keywords (pdf, outline) "
+         "/DOCINFO pdfmark\r\n" + shown + "[ /Title <FEFF0049006E00740072006F"},
+        {"no outline", "Manual", "", "", {"-d", "0"}, "[ /Title (Manual) /DOCINFO pdfmark\r\n" + shown + "[ /Rect ["},
+        {"no title", "", "A. Writer", "", {}, "[ /Author (A. Writer) /DOCINFO pdfmark\r\n[ /Title <FEFF0049"},
+        {"nothing", "", "", "", {}, "[ /Title <FEFF0049006E00740072006F"},
+        {"nothing, no marks", "", "", "", {"-d", "0", "-l"}, test::kPrintedPostScript},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        env.starts.clear();
+        test::FakeDocument& doc = word.document();
+        doc.title = c.title;
+        doc.author = c.author;
+        doc.keywords = c.keywords;
+        ASSERT_EQ(run(c.extra), 0);
+        const std::string marks = markFileRead();
+        EXPECT_EQ(marks.substr(0, c.first.size()), c.first);
+        EXPECT_EQ(contains(marks, "/DOCINFO"), std::string(c.title) + c.author + c.keywords != "");
+    }
+}
+
 TEST_F(D2pCommandTest, DeepestLevelLimitsTheOutline) {
     ASSERT_EQ(run({"-d", "1"}), 0);
     const std::string marks = markFileRead();

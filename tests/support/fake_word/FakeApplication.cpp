@@ -74,7 +74,10 @@ public:
     std::string value(const std::string& name) override {
         s_->enterDocument(doc_, "DocumentProperties.Value " + name);
         if (name == "Title") return doc_->title;
-        if (name == "Subject" || name == "Author" || name == "Keywords" || name == "Comments") return {};
+        if (name == "Author") return doc_->author;
+        if (name == "Subject") return doc_->subject;
+        if (name == "Keywords") return doc_->keywords;
+        if (name == "Comments") return {};
         throw WordError("Invalid procedure call or argument");
     }
 

@@ -126,6 +126,9 @@ public:
 
     // --- properties and output ---
     std::string title;
+    std::string author;
+    std::string subject;
+    std::string keywords;
     std::string html = "<html><body></body></html>\r\n";  // written by saveAs(filtered HTML)
     std::string postScript;                               // written by printOut; empty: a small default
     bool isProtected = false;
