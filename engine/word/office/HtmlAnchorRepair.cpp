@@ -2,6 +2,7 @@
 
 #include <com/sun/star/text/XBookmarksSupplier.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
+#include <cctype>
 #include <cstdint>
 #include <filesystem>
 #include <fstream>
@@ -103,6 +104,15 @@ std::size_t find_end_tag(std::string_view html, const std::string& name, std::si
     for (std::size_t at = html.find("</", from); at != std::string_view::npos; at = html.find("</", at + 2))
         if (tag_name(html, at) == "/" + name) return at;
     return std::string_view::npos;
+}
+
+// The text without a leading list label of digits, dots and brackets.
+std::string without_label(const std::string& text) {
+    std::size_t at = 0;
+    while (at < text.size() && (std::isdigit(static_cast<unsigned char>(text[at])) != 0 || text[at] == '.' ||
+                                text[at] == '(' || text[at] == ')' || text[at] == ' '))
+        ++at;
+    return text.substr(at);
 }
 
 bool is_heading_tag(const std::string& name) {
@@ -222,10 +232,11 @@ std::string HtmlAnchorRepair::insertAnchors(std::string_view html, const std::ma
 
     std::map<std::size_t, std::string> inserts;  // after this byte, these anchors
     std::set<std::string> done;
-    const auto place = [&](std::map<Key, std::vector<std::string>>& names, bool byKind) {
+    const auto place = [&](std::map<Key, std::vector<std::string>>& names, bool byKind, bool unnumbered) {
         std::map<Key, int> seen;
         for (const Element& element : elements) {
-            Key key{byKind ? (element.heading ? 1 : 0) : -1, element.text, 0};
+            Key key{byKind ? (element.heading ? 1 : 0) : -1, unnumbered ? without_label(element.text) : element.text,
+                    0};
             std::get<2>(key) = seen[key]++;
             const auto hit = names.find(key);
             if (hit == names.end()) continue;
@@ -233,8 +244,10 @@ std::string HtmlAnchorRepair::insertAnchors(std::string_view html, const std::ma
                 if (done.insert(name).second) inserts[element.after] += "<a name=\"" + name + "\"></a>";
         }
     };
-    place(wanted, true);
-    place(fallback, false);
+    place(wanted, true, false);
+    place(fallback, false, false);
+    // A heading whose list number the export wrote into its text ("1.1Objective").
+    place(wanted, true, true);
     if (placed != nullptr) *placed += static_cast<int>(done.size());
 
     std::string out;

@@ -24,7 +24,8 @@ public:
     // from 0 in document order. Headings are <h1>..<h6> in the export, other
     // paragraphs (table cells included) <p>. A paragraph with an outline
     // level that the export writes as <p> is found by which of all the
-    // paragraphs with that text it is.
+    // paragraphs with that text it is; a heading whose list number the
+    // export wrote into its text, by its text after that number.
     struct Place {
         std::string text;
         bool heading = false;
