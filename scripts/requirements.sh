@@ -24,7 +24,8 @@ vane_packages=(
   xvfb xauth
   # the browser tests (tests/browser) drive /usr/bin/chromium; node and npm below
   chromium fonts-dejavu-core
-  # fixture generators: pandoc (office_document_test, tests/reliability/make-fixtures.sh),
+  # fixture generators: pandoc (office_document_test, tests/reliability/make-fixtures.sh,
+  # tests/data/docs/make_properties_doc.py),
   # file (make-fixtures.sh)
   pandoc file
   # scripts of the tests, fixtures and benchmarks: python3 (standard library only),

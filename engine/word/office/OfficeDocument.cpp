@@ -274,7 +274,7 @@ std::unique_ptr<word::PageSetup> OfficeDocument::pageSetup() {
 
 std::unique_ptr<word::DocumentProperties> OfficeDocument::builtInDocumentProperties() {
     return uno_call("BuiltInDocumentProperties", [&]() -> std::unique_ptr<word::DocumentProperties> {
-        return std::make_unique<OfficeDocumentProperties>(open().document());
+        return std::make_unique<OfficeDocumentProperties>(open().document(), open().context());
     });
 }
 

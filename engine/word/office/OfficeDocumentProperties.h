@@ -2,6 +2,8 @@
 #pragma once
 
 #include <com/sun/star/text/XTextDocument.hpp>
+#include <com/sun/star/uno/XComponentContext.hpp>
+#include <optional>
 
 #include "word/DocumentProperties.h"
 
@@ -9,12 +11,18 @@ namespace vane {
 
 class OfficeDocumentProperties final : public word::DocumentProperties {
 public:
-    explicit OfficeDocumentProperties(const css::uno::Reference<css::text::XTextDocument>& document)
-        : document_(document) {}
+    OfficeDocumentProperties(const css::uno::Reference<css::text::XTextDocument>& document,
+                             const css::uno::Reference<css::uno::XComponentContext>& context)
+        : document_(document), context_(context) {}
     std::string value(const std::string& name) override;
 
 private:
+    // The keywords as the document's file stores them, when it is a Word
+    // package; nothing for other files.
+    std::optional<std::string> storedKeywords() const;
+
     css::uno::Reference<css::text::XTextDocument> document_;
+    css::uno::Reference<css::uno::XComponentContext> context_;
 };
 
 }  // namespace vane
