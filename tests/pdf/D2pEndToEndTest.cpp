@@ -247,6 +247,67 @@ TEST_F(D2pEndToEnd, LevelSevenFailsBeforeTheOffice) {
     EXPECT_EQ(files(), (std::set<std::string>{"pandoc__headers.docx"}));
 }
 
+struct DocumentInfo {
+    std::string title, author, subject, keywords;  // UTF-8; empty when absent
+    bool displayDocTitle = false;
+};
+
+DocumentInfo read_info(const std::string& path) {
+    QPDF pdf;
+    pdf.processFile(path.c_str());
+    DocumentInfo info;
+    QPDFObjectHandle dictionary = pdf.getTrailer().getKey("/Info");
+    const auto text = [&dictionary](const char* key) {
+        QPDFObjectHandle value =
+            dictionary.isDictionary() ? dictionary.getKey(key) : QPDFObjectHandle::newNull();
+        return value.isString() ? value.getUTF8Value() : std::string();
+    };
+    info.title = text("/Title");
+    info.author = text("/Author");
+    info.subject = text("/Subject");
+    info.keywords = text("/Keywords");
+    QPDFObjectHandle preferences = pdf.getRoot().getKey("/ViewerPreferences");
+    if (preferences.isDictionary()) {
+        QPDFObjectHandle display = preferences.getKey("/DisplayDocTitle");
+        info.displayDocTitle = display.isBool() && display.getBoolValue();
+    }
+    return info;
+}
+
+// The document's properties reach the PDF's document information, and a PDF
+// with a title shows it in the viewer's title bar.
+TEST_F(D2pEndToEnd, DocumentPropertiesBecomeTheDocumentInformation) {
+    struct Case {
+        std::string document;
+        DocumentInfo info;
+    };
+    const std::string fixture = test::source_dir() + "/tests/data/docs/properties.docx";
+    const Case cases[] = {
+        {fixture,
+         {"R\xC3\xA9sum\xC3\xA9 \xE2\x80\x94 \xE5\xA0\xB1\xE5\x91\x8A (draft)", "Zo\xC3\xAB O'Brien",
+          "Costs (2024) \\ back\\slash", "annual report; R&D, (draft)", true}},
+        {corpus("pandoc__headers.docx"), {"", "Jesse Rosenthal", "", "", false}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.document);
+        const std::string name = fs::path(c.document).filename().string();
+        const std::string document = dir.file(name);
+        fs::copy_file(c.document, document, fs::copy_options::overwrite_existing);
+        const std::string pdf = dir.file("out.pdf");
+        const ShellRun run = d2p("", document, pdf);
+        ASSERT_EQ(run.status, 0) << run.out;
+        const DocumentInfo info = read_info(pdf);
+        EXPECT_EQ(info.title, c.info.title);
+        EXPECT_EQ(info.author, c.info.author);
+        EXPECT_EQ(info.subject, c.info.subject);
+        EXPECT_EQ(info.keywords, c.info.keywords);
+        EXPECT_EQ(info.displayDocTitle, c.info.displayDocTitle);
+        EXPECT_FALSE(read_pdf(pdf).outline.empty());
+        fs::remove(pdf);
+        fs::remove(document);
+    }
+}
+
 // The PDF's text must be searchable also where the fonts draw two letters as
 // one glyph ("ft" in "Fifth", "ti" in "section"): pdftocairo -ps names those
 // glyphs without any text.
