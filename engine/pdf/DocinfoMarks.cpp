@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "pdf/CDocinfo.h"
 #include "pdf/LinkText.h"
@@ -17,6 +18,21 @@ std::string pdfmark_text(const std::string& text) {
     if (plain) return "(" + postscript_string(text) + ")";
     return "<" + utf16_hex(text) + ">";
 }
+
+namespace {
+
+// Ghostscript copies the document information into the PDF's XMP metadata,
+// where it turns every character beyond Latin-1 into U+FFFD; viewers that
+// prefer the metadata would show that in the title bar. Such a document gets
+// no metadata stream.
+constexpr const char* kOmitMetadata = "<< /OmitXMP true >> setpagedevice\r\n";
+
+bool beyond_latin1(const std::string& text) {
+    const std::vector<char16_t> units = utf16_units(text);
+    return std::any_of(units.begin(), units.end(), [](char16_t unit) { return unit > 0xFF; });
+}
+
+}  // namespace
 
 std::string docinfo_marks(const CDocinfo& info) {
     const std::pair<const char*, const std::string*> keys[] = {
@@ -34,7 +50,14 @@ std::string docinfo_marks(const CDocinfo& info) {
         line += pdfmark_text(*value);
     }
     if (line.empty()) return {};
-    std::string marks = "[" + line + " /DOCINFO pdfmark\r\n";
+    std::string marks;
+    for (const auto& [key, value] : keys) {
+        if (beyond_latin1(*value)) {
+            marks = kOmitMetadata;
+            break;
+        }
+    }
+    marks += "[" + line + " /DOCINFO pdfmark\r\n";
     if (!info.title.empty())
         marks += "[ {Catalog} << /ViewerPreferences << /DisplayDocTitle true >> >> /PUT pdfmark\r\n";
     return marks;

@@ -15,6 +15,8 @@ std::string pdfmark_text(const std::string& text);
 // The lines, each ending in CR LF, that go before the outline marks: a DOCINFO
 // mark with the non-empty properties, and with a title a catalog mark that has
 // the viewer show it in its title bar. Empty when every property is empty.
+// When a property holds characters beyond Latin-1, a first line asks the
+// producer to leave out the XMP metadata, which would mangle them.
 std::string docinfo_marks(const CDocinfo& info);
 
 }  // namespace vane

@@ -250,6 +250,7 @@ TEST_F(D2pEndToEnd, LevelSevenFailsBeforeTheOffice) {
 struct DocumentInfo {
     std::string title, author, subject, keywords;  // UTF-8; empty when absent
     bool displayDocTitle = false;
+    std::string metadata;  // the XMP stream, empty when there is none
 };
 
 DocumentInfo read_info(const std::string& path) {
@@ -271,6 +272,11 @@ DocumentInfo read_info(const std::string& path) {
         QPDFObjectHandle display = preferences.getKey("/DisplayDocTitle");
         info.displayDocTitle = display.isBool() && display.getBoolValue();
     }
+    QPDFObjectHandle metadata = pdf.getRoot().getKey("/Metadata");
+    if (metadata.isStream()) {
+        const auto data = metadata.getStreamData(qpdf_dl_generalized);
+        info.metadata.assign(reinterpret_cast<const char*>(data->getBuffer()), data->getSize());
+    }
     return info;
 }
 
@@ -285,8 +291,8 @@ TEST_F(D2pEndToEnd, DocumentPropertiesBecomeTheDocumentInformation) {
     const Case cases[] = {
         {fixture,
          {"R\xC3\xA9sum\xC3\xA9 \xE2\x80\x94 \xE5\xA0\xB1\xE5\x91\x8A (draft)", "Zo\xC3\xAB O'Brien",
-          "Costs (2024) \\ back\\slash", "annual report; R&D, (draft)", true}},
-        {corpus("pandoc__headers.docx"), {"", "Jesse Rosenthal", "", "", false}},
+          "Costs (2024) \\ back\\slash", "annual report; R&D, (draft)", true, {}}},
+        {corpus("pandoc__headers.docx"), {"", "Jesse Rosenthal", "", "", false, {}}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.document);
@@ -302,6 +308,8 @@ TEST_F(D2pEndToEnd, DocumentPropertiesBecomeTheDocumentInformation) {
         EXPECT_EQ(info.subject, c.info.subject);
         EXPECT_EQ(info.keywords, c.info.keywords);
         EXPECT_EQ(info.displayDocTitle, c.info.displayDocTitle);
+        // Viewers that read the title from the XMP metadata must not find it mangled.
+        EXPECT_EQ(info.metadata.find("\xEF\xBF\xBD"), std::string::npos) << info.metadata;
         EXPECT_FALSE(read_pdf(pdf).outline.empty());
         fs::remove(pdf);
         fs::remove(document);

@@ -37,6 +37,7 @@ TEST(PdfmarkText, PlainWhenPrintableAsciiElseUtf16) {
 }
 
 TEST(DocinfoMarks, OnlyTheNonEmptyPropertiesAndTheTitleShown) {
+    const std::string omit = "<< /OmitXMP true >> setpagedevice\r\n";
     const std::string shown =
         "[ {Catalog} << /ViewerPreferences << /DisplayDocTitle true >> >> /PUT pdfmark\r\n";
     struct Case {
@@ -59,6 +60,11 @@ TEST(DocinfoMarks, OnlyTheNonEmptyPropertiesAndTheTitleShown) {
          "[ /Title <FEFF005200E900730075006D00E9> /Author (O'Brien \\(ed.\\)) /Keywords (a\\\\b) /DOCINFO "
          "pdfmark\r\n" +
              shown},
+        // Beyond Latin-1 the producer is asked to leave out the metadata that would mangle it.
+        {"CJK title", "\xE5\xA0\xB1\xE5\x91\x8A", "", "", "",
+         omit + "[ /Title <FEFF5831544A> /DOCINFO pdfmark\r\n" + shown},
+        {"em dash in the keywords only", "", "", "", "a \xE2\x80\x94 b",
+         omit + "[ /Keywords <FEFF00610020201400200062> /DOCINFO pdfmark\r\n"},
         {"all empty", "", "", "", "", ""},
     };
     for (const Case& c : cases) {
