@@ -40,14 +40,14 @@ done >"$work/documents"
 total=$(wc -l <"$work/documents")
 
 # One corpus_test process per document, $jobs at a time; each appends its row.
+echo "$total documents" >&2
 started=$(date +%s)
 xargs -P "$jobs" -I{} sh -c '
   doc=$1; work=$2; program=$3
   log="$work/$(echo "$doc" | tr / _).log"
   VANE_SHARED_DIR=$4 VANE_CORPUS_DOCUMENTS="$doc" VANE_CORPUS_REPORT="$work/rows.tsv" "$program" >"$log" 2>&1 || true
-  printf "%s\n" "$doc" >&2
-' _ {} "$work" "$program" "$shared" <"$work/documents" \
-  2> >(awk -v n="$total" '{ printf "[%d/%d] %s\n", NR, n, $0 > "/dev/stderr"; fflush("/dev/stderr") }')
+  echo "done: $doc" >&2
+' _ {} "$work" "$program" "$shared" <"$work/documents"
 elapsed=$(($(date +%s) - started))
 
 # A document whose run left no row (the test program itself failed) is a failure too.
