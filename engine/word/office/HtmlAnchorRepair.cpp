@@ -208,7 +208,9 @@ std::string HtmlAnchorRepair::insertAnchors(std::string_view html, const std::ma
     using Key = std::tuple<int, std::string, int>;
     std::map<Key, std::vector<std::string>> wanted;
     std::map<Key, std::vector<std::string>> fallback;
+    std::string atEnd;
     for (const auto& [name, place] : places) {
+        if (place.atEnd) atEnd += "<a name=\"" + name + "\"></a>";
         if (place.text.empty()) continue;
         wanted[{place.heading ? 1 : 0, place.text, place.occurrence}].push_back(name);
         fallback[{-1, place.text, place.anyOccurrence}].push_back(name);
@@ -248,6 +250,17 @@ std::string HtmlAnchorRepair::insertAnchors(std::string_view html, const std::ma
     place(fallback, false, false);
     // A heading whose list number the export wrote into its text ("1.1Objective").
     place(wanted, true, true);
+    if (!atEnd.empty()) {
+        std::size_t body = std::string_view::npos;
+        for (std::size_t at = html.rfind("</"); at != std::string_view::npos && at > 0; at = html.rfind("</", at - 1))
+            if (tag_name(html, at) == "/body") {
+                body = at;
+                break;
+            }
+        inserts[body == std::string_view::npos ? html.size() : body] += atEnd;
+        for (const auto& [name, place] : places)
+            if (place.atEnd) done.insert(name);
+    }
     if (placed != nullptr) *placed += static_cast<int>(done.size());
 
     std::string out;
@@ -257,6 +270,53 @@ std::string HtmlAnchorRepair::insertAnchors(std::string_view html, const std::ma
         out.append(html.substr(from, after - from));
         out += text;
         from = after;
+    }
+    out.append(html.substr(from));
+    return out;
+}
+
+std::string HtmlAnchorRepair::unlinkTargets(std::string_view html, const std::set<std::string>& names,
+                                            int* unlinked) {
+    if (names.empty()) return std::string(html);
+    std::string out;
+    out.reserve(html.size());
+    std::vector<bool> dropped;  // for each <a> open here: whether its end tag goes too
+    std::size_t from = 0;
+    for (std::size_t at = html.find('<'); at != std::string_view::npos; at = html.find('<', at + 1)) {
+        const std::string name = tag_name(html, at);
+        if (name != "a" && name != "/a") continue;
+        const std::size_t end = html.find('>', at);
+        if (end == std::string_view::npos) break;
+        if (name == "/a") {
+            if (dropped.empty()) continue;
+            const bool drop = dropped.back();
+            dropped.pop_back();
+            if (!drop) continue;
+            out.append(html.substr(from, at - from));
+            from = end + 1;
+            continue;
+        }
+        const std::string_view tag = html.substr(at, end - at + 1);
+        const auto href = attribute(tag, "href");
+        const bool dead = href && href->size() > 1 && (*href)[0] == '#' && names.contains(href->substr(1));
+        const bool anchor = attribute(tag, "name") || attribute(tag, "id");
+        dropped.push_back(dead && !anchor);
+        if (!dead) continue;
+        out.append(html.substr(from, at - from));
+        if (anchor) {
+            // The tag without its href attribute (and the space before it).
+            std::string low(tag);
+            for (char& c : low) c = lower(c);
+            std::size_t hrefAt = low.find("href=");
+            while (hrefAt != std::string::npos &&
+                   (!is_space(low[hrefAt - 1]) || (low[hrefAt + 5] != '"' && low[hrefAt + 5] != '\'')))
+                hrefAt = low.find("href=", hrefAt + 1);
+            const std::size_t valueEnd = tag.find(tag[hrefAt + 5], hrefAt + 6);
+            out.append(tag.substr(0, hrefAt - 1));
+            out.append(tag.substr(valueEnd + 1));
+        }
+        from = end + 1;
+        if (unlinked != nullptr) ++*unlinked;
     }
     out.append(html.substr(from));
     return out;
@@ -273,14 +333,24 @@ std::optional<HtmlAnchorRepair::Place> HtmlAnchorRepair::placeOf(const std::stri
     const Reference<css::text::XBookmarksSupplier> supplier(document_.document(), UNO_QUERY);
     if (!supplier.is() || name.empty()) return std::nullopt;
     const auto bookmarks = supplier->getBookmarks();
-    if (!bookmarks->hasByName(ou(name))) return std::nullopt;
+    if (!bookmarks->hasByName(ou(name))) {
+        absent_.insert(name);
+        return std::nullopt;
+    }
     const Reference<css::text::XTextContent> bookmark(bookmarks->getByName(ou(name)), UNO_QUERY);
     if (!bookmark.is()) return std::nullopt;
     ParagraphMap& map = document_.map();
     const auto position = map.findPosition(bookmark->getAnchor());
     if (!position) return std::nullopt;
-    const int entry = map.entryAt(*position);
+    // A bookmark on an empty paragraph (a section break, a blank line) is
+    // reached where the next paragraph with text begins.
+    const int count = static_cast<int>(map.entries().size());
+    int entry = map.entryAt(*position);
+    while (entry >= 0 && entry + 1 < count && paragraphText(entry).empty()) ++entry;
+    if (entry < 0) return std::nullopt;
     Place place;
+    place.atEnd = paragraphText(entry).empty();
+    if (place.atEnd) return place;
     place.heading = map.outlineLevel(entry) > 0;
     place.text = paragraphText(entry);
     if (place.text.empty()) return std::nullopt;
@@ -310,8 +380,9 @@ int HtmlAnchorRepair::apply(const std::string& htmlPath) {
     // The map read here holds text ranges; none stays behind.
     document_.release();
     int placed = 0;
-    const std::string repaired = insertAnchors(html, places, &placed);
-    if (placed == 0) return 0;
+    int unlinked = 0;
+    const std::string repaired = unlinkTargets(insertAnchors(html, places, &placed), absent_, &unlinked);
+    if (placed == 0 && unlinked == 0) return 0;
     // Written beside it and renamed over it, so that a failed write leaves
     // the export whole.
     const std::string work = htmlPath + ".anchors";

@@ -4,11 +4,15 @@
 // (seen after some tables), no anchor follows for the rest of the document,
 // and every link past that point leads nowhere. The anchors that links of
 // the exported file need and that it lacks are put back, first thing in the
-// element that holds their bookmark's paragraph.
+// element that holds their bookmark's paragraph (a bookmark on an empty
+// paragraph, which the export writes as no element with text, at the next
+// paragraph with text). A link to a bookmark the document does not have at
+// all leads nowhere in the word processor either: it is left as plain text.
 #pragma once
 
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +35,9 @@ public:
         bool heading = false;
         int occurrence = 0;
         int anyOccurrence = 0;
+        // On an empty paragraph with no paragraph of text after it: the
+        // anchor goes at the end of the body.
+        bool atEnd = false;
     };
 
     explicit HtmlAnchorRepair(DocumentSession& document);
@@ -47,6 +54,12 @@ public:
     // left out (and counted in `*placed` only when put).
     static std::string insertAnchors(std::string_view html, const std::map<std::string, Place>& places,
                                      int* placed = nullptr);
+    // `html` with each link to "#name" of a name in `names` made plain text:
+    // its <a> tag and end tag dropped, its content kept (a link that is also
+    // an anchor keeps its tag without the href). The links changed are added
+    // to `*unlinked`.
+    static std::string unlinkTargets(std::string_view html, const std::set<std::string>& names,
+                                     int* unlinked = nullptr);
     // Text as both sides are compared: every run of white space (no-break
     // spaces and line breaks included) one space, none at either end, soft
     // hyphens dropped.
@@ -56,13 +69,14 @@ public:
     static std::string elementText(std::string_view content);
 
 private:
-    // Where bookmark `name` lies; nothing for a name the document lacks or
-    // one outside its main text.
+    // Where bookmark `name` lies; nothing for a name the document lacks (put
+    // into absent_) or one outside its main text.
     std::optional<Place> placeOf(const std::string& name);
     const std::string& paragraphText(int entry);
 
     DocumentSession& document_;
     std::vector<std::optional<std::string>> texts_;  // paragraph texts read so far (normalised)
+    std::set<std::string> absent_;                   // linked names no bookmark of the document has
 };
 
 }  // namespace vane

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -107,6 +108,11 @@ const InsertCase kInserts[] = {
      {{"b", {"B", false, 0, 0}}, {"c", {"C", true, 0, 0}}},
      "<h1>A</h1><pre>B</pre>",
      0},
+    {"a bookmark on the empty last paragraph: at the end of the body",
+     "<body><p>A</p>\n</body></html>",
+     {{"AAAAAAAAFD", {"", false, 0, 0, true}}},
+     "<body><p>A</p>\n<a name=\"AAAAAAAAFD\"></a></body></html>",
+     1},
     {"an occurrence beyond the elements: nothing put",
      "<h1>A</h1>",
      {{"a2", {"A", true, 1, 1}}},
@@ -121,6 +127,39 @@ TEST(HtmlAnchorRepair, InsertAnchors) {
         EXPECT_EQ(HtmlAnchorRepair::insertAnchors(c.html, c.places, &placed), c.expected);
         EXPECT_EQ(placed, c.placed);
     }
+}
+
+struct UnlinkCase {
+    const char* name;
+    const char* html;
+    const char* expected;
+    int unlinked;
+};
+
+// Links to AAAAAAAADS and _Gone, names no bookmark of the document has.
+const UnlinkCase kUnlinks[] = {
+    {"a link to a missing bookmark becomes its text",
+     R"(<p>see <a href="#AAAAAAAADS"><span>Table 3</span></a>.</p>)", "<p>see <span>Table 3</span>.</p>", 1},
+    {"links elsewhere stay",
+     R"(<a href="#_Toc1">a</a><a href="#_Gone">b</a><a href="x_2.html#_Gone">c</a>)",
+     R"(<a href="#_Toc1">a</a>b<a href="x_2.html#_Gone">c</a>)", 1},
+    {"an anchor inside the link keeps its end tag",
+     R"(<A HREF="#_Gone"><a name="_Ref9"></a>Figure 1</A> after)", R"(<a name="_Ref9"></a>Figure 1 after)", 1},
+    {"a link that is also an anchor keeps the anchor",
+     R"(<a name="here" href='#_Gone' class="x">t</a>)", R"(<a name="here" class="x">t</a>)", 1},
+    {"every link to the name", R"(<a href="#_Gone">1</a> <a href="#_Gone">2</a>)", "1 2", 2},
+    {"nothing to do", R"(<a href="#_Toc1">a</a>)", R"(<a href="#_Toc1">a</a>)", 0},
+};
+
+TEST(HtmlAnchorRepair, UnlinkTargetsOfMissingBookmarks) {
+    const std::set<std::string> absent = {"AAAAAAAADS", "_Gone"};
+    for (const UnlinkCase& c : kUnlinks) {
+        SCOPED_TRACE(c.name);
+        int unlinked = 0;
+        EXPECT_EQ(HtmlAnchorRepair::unlinkTargets(c.html, absent, &unlinked), c.expected);
+        EXPECT_EQ(unlinked, c.unlinked);
+    }
+    EXPECT_EQ(HtmlAnchorRepair::unlinkTargets(R"(<a href="#_Gone">x</a>)", {}), R"(<a href="#_Gone">x</a>)");
 }
 
 }  // namespace
