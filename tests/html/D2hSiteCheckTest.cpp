@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <regex>
+#include <set>
 #include <string>
 
 #include "SiteCheck.h"
@@ -141,6 +142,31 @@ TEST(D2hSiteCheck, BookmarksOfTheDocumentAreAnchors) {
         }
     }
     EXPECT_EQ(holding, 1);
+}
+
+// A link to a bookmark the document lacks is plain text on the site, as it
+// leads nowhere in the word processor either; bookmarks on empty paragraphs,
+// which the export writes no anchor for, are reached.
+TEST(D2hSiteCheck, LinksToMissingOrEmptyBookmarks) {
+    TempDir work;
+    ASSERT_EQ(publish(source_dir() + "/tests/data/docs/html-anchors.docx", work), 0);
+    const std::string site = work.file("site");
+    const test::SiteReport report = test::check_site(site, "html-anchors");
+    EXPECT_EQ(report.brokenLinks, std::vector<std::string>{});
+    EXPECT_EQ(report.unbalanced, std::vector<std::string>{});
+    std::string all;
+    std::set<std::string> anchors;
+    for (int page = 0; page < report.pages; ++page) {
+        const std::string text = read_file(site + "/html-anchors_" + std::to_string(page) + ".html");
+        all += text;
+        for (const std::string& name : test::page_anchors(text)) anchors.insert(name);
+    }
+    EXPECT_EQ(all.find("Nowhere"), std::string::npos);
+    EXPECT_NE(plain_text(all).find("Also a lost place"), std::string::npos);
+    EXPECT_TRUE(anchors.contains("Blank"));
+    EXPECT_TRUE(anchors.contains("TheEnd"));
+    EXPECT_NE(all.find("#Blank\""), std::string::npos);
+    EXPECT_NE(all.find("#TheEnd\""), std::string::npos);
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
   html-anchors  numbered headings on two levels ("1", "1.1"; the office exports them inside
                 nested <ol><li>), a filled-in table of contents, bookmarks of the document's
                 own in the running text ("_THIS_WEEK_IN", "Figures") with links to them from
-                other pages, a cross-reference, a bulleted list and a numbered list.
+                other pages, a cross-reference, a bulleted list and a numbered list; a link
+                to "Nowhere", a bookmark the document does not have, and bookmarks on empty
+                paragraphs ("Blank" before the summary, "TheEnd" last) with links to them.
 
 The flat ODT is converted by the office into .docx; the contents' page numbers are left
 at 1 (the site shows no page numbers that matter).
@@ -51,6 +53,8 @@ def html_anchors():
     d.p("Anchors and numbers", style="Title")
     d.toc(levels=2)
     d.p("Jump to ", internal("_THIS_WEEK_IN", "this week"), " or to ", internal("Figures", "the figures"), ".")
+    d.p("Also ", internal("Nowhere", "a lost place"), ", ", internal("Blank", "the gap"), " and ",
+        internal("TheEnd", "the end"), ".")
     d.heading(1, "Introduction", key="intro", page_break=True)
     d.p(FILLER, "See ", d.ref("later"), " and ", internal("_THIS_WEEK_IN", "this week"), ".")
     d.body.append(Markup('<text:list><text:list-item><text:p text:style-name="Text_20_body">First point</text:p>'
@@ -64,8 +68,10 @@ def html_anchors():
     d.p(FILLER)
     d.heading(2, "Figures and tables", key="figures")
     d.p(bookmark("Figures"), "The figures: ", FILLER, "Back to ", d.ref("intro"), ".")
+    d.p(bookmark("Blank"))
     d.heading(1, "Summary", key="summary", page_break=True)
     d.p(FILLER, "Read ", internal("_THIS_WEEK_IN", "this week"), " again.")
+    d.p(bookmark("TheEnd"))
     return d
 
 
