@@ -1,5 +1,6 @@
 #include "word/office/HyperlinkScan.h"
 
+#include <com/sun/star/beans/XPropertySetInfo.hpp>
 #include <rtl/uri.hxx>
 
 #include "word/office/UnoProps.h"
@@ -12,6 +13,25 @@ namespace {
 std::string decode_name(const std::string& name) {
     if (name.find('%') == std::string::npos) return name;
     return utf8(rtl::Uri::decode(ou(name), rtl_UriDecodeWithCharset, RTL_TEXTENCODING_UTF8));
+}
+
+// Whether two text portions carry the same character formatting. Portions
+// of one link differ in formatting, or the office would not have split them;
+// two links written side by side with the same address (an address broken
+// into pieces, one link each) are split with nothing else changing.
+bool same_formatting(const css::uno::Reference<css::beans::XPropertySet>& a,
+                     const css::uno::Reference<css::beans::XPropertySet>& b) {
+    const auto info = a->getPropertySetInfo();
+    if (!info.is()) return false;
+    for (const css::beans::Property& property : info->getProperties()) {
+        if (!property.Name.startsWith("Char")) continue;
+        try {
+            if (a->getPropertyValue(property.Name) != b->getPropertyValue(property.Name)) return false;
+        } catch (const css::uno::Exception&) {
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -38,18 +58,29 @@ std::vector<FoundLink> scan_links(ParagraphMap& map, int first, int last) {
     for (int i = first; i < last; ++i) {
         const auto& entry = map.entries()[static_cast<std::size_t>(i)];
         std::string open;  // URL of the run being read
+        css::uno::Reference<css::beans::XPropertySet> last;  // its last portion
+        bool markBetween = false;  // a mark since that portion
         for (const auto& portion : map.paragraphPortions(i)) {
-            if (portion.length == 0) continue;  // bookmarks and other marks inside a link
+            if (portion.length == 0) {  // bookmarks and other marks inside a link
+                markBetween = true;
+                continue;
+            }
             std::string url;
+            css::uno::Reference<css::beans::XPropertySet> set;
             try {
-                url = prop_text(props(portion.range), "HyperLinkURL");
+                set = props(portion.range);
+                url = prop_text(set, "HyperLinkURL");
             } catch (const css::uno::Exception&) {
             }
             const int start = entry.start + portion.offset;
-            if (!url.empty() && url == open) {
+            const bool split = markBetween;
+            markBetween = false;
+            if (!url.empty() && url == open && (split || !last.is() || !set.is() || !same_formatting(last, set))) {
                 links.back().end = start + portion.length;
+                last = set;
                 continue;
             }
+            last = set;
             open = url;
             if (url.empty()) continue;
             FoundLink link = split_link_url(url);

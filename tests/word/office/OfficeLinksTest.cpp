@@ -19,7 +19,9 @@
 #include <qpdf/QPDFNameTreeObjectHelper.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFPageObjectHelper.hh>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
@@ -720,6 +722,43 @@ TEST_F(OfficeLinksTest, LinkedPicturesInTheLineAreInlineShapeLinks) {
         EXPECT_THROW(link->shape(), WordError);
     }
     EXPECT_EQ(inlineShapes, 11);
+    document->close(false);
+}
+
+// An address typed as several links side by side, one per piece of it, each
+// with the same address and formatting: each piece stays a link of its own,
+// as the office draws it, and not one link from the first piece to the last.
+TEST_F(OfficeLinksTest, AdjacentLinksWithOneAddressStaySeparate) {
+    Application& app = test::shared_office();
+    auto document = app.documents()->open(
+        test::shared_dir() + "/corpus/public/oxsdk__632399205748969391_Moon_Tregillus.docx", {});
+    ASSERT_NE(document, nullptr);
+    const struct {
+        const char* address;
+        int links;
+        std::vector<std::string> firstPieces;  // texts of its first links, in order
+    } expected[] = {
+        {"http://web.archive.org/web/20010302021630/thepeoplesrevolution.tripod.com/moonlanding.htm", 7,
+         {"http://web.archive.org/web/20010302021630/thepeoplesrevolution.tripod.com/moonlanding.htm",
+          "http://", "web.archive.org", "/web/20010302021630/", "thepeoplesrevolution.tripod.com", "/",
+          "moonlanding.htm"}},
+        {"http://www.apfn.org/apfn/moon.htm", 7,
+         {"http://www.apfn.org/apfn/moon.htm", "http://", "www.apfn.org", "/", "apfn", "/", "moon.htm"}},
+        {"http://www.clavius.org/gravdust.html", 6, {"http", "://", "www.clavius.org", "/", "gravdust.html"}},
+        {"http://www.moonmovie.com/", 1, {}},
+    };
+    auto links = document->hyperlinks();
+    for (const auto& want : expected) {
+        SCOPED_TRACE(want.address);
+        std::vector<std::string> texts;
+        for (int i = 1; i <= links->count(); ++i) {
+            auto link = links->item(i);
+            if (link->address() == want.address) texts.push_back(link->range()->text());
+        }
+        EXPECT_EQ(static_cast<int>(texts.size()), want.links);
+        for (std::size_t k = 0; k < want.firstPieces.size() && k < texts.size(); ++k)
+            EXPECT_EQ(texts[k], want.firstPieces[k]) << "link " << k + 1;
+    }
     document->close(false);
 }
 
