@@ -20,12 +20,24 @@ std::string describe(const Box& b) {
 
 using Key = std::pair<int, std::string>;
 
+// Our marks are written in whole points: each edge may lie half a point from
+// the text it covers, which on a link a few points wide is most of its width.
+constexpr double kRoundingAllowance = 0.5;
+
+Box widened(const Box& b) {
+    return {b.left - kRoundingAllowance, b.bottom - kRoundingAllowance, b.right + kRoundingAllowance,
+            b.top + kRoundingAllowance};
+}
+
 // The URL links of a PDF by page and address, in the viewed space of their page.
-std::map<Key, std::vector<Box>> by_address(const PdfReadBack& pdf) {
+// With `textOnly`, a link over no text of a page whose text was read (a linked
+// picture or shape) is left out: it has no counterpart among text links.
+std::map<Key, std::vector<Box>> by_address(const PdfReadBack& pdf, bool textOnly) {
     std::map<Key, std::vector<Box>> out;
     for (const PdfLink& l : pdf.links) {
         if (l.uri.empty() || l.page < 1 || l.page > static_cast<int>(pdf.pages.size())) continue;
         const PdfPage& p = pdf.pages[static_cast<std::size_t>(l.page) - 1];
+        if (textOnly && !p.glyphs.empty() && glyphs_inside(p, l.rect, 1.0).empty()) continue;
         const Box onPage{l.rect.left - p.left, l.rect.bottom - p.bottom, l.rect.right - p.left,
                          l.rect.top - p.bottom};
         out[{l.page, l.uri}].push_back(as_viewed(onPage, p.width, p.height, p.rotate));
@@ -62,8 +74,8 @@ bool UrlOverlap::passes(double share) const {
 
 UrlOverlap url_overlap(const PdfReadBack& ours, const PdfReadBack& office, double minimum) {
     UrlOverlap result;
-    const std::map<Key, std::vector<Box>> theirs = by_address(office);
-    for (const auto& [key, mine] : by_address(ours)) {
+    const std::map<Key, std::vector<Box>> theirs = by_address(office, true);
+    for (const auto& [key, mine] : by_address(ours, false)) {
         const auto found = theirs.find(key);
         if (found == theirs.end()) continue;
         // Every candidate pair, best overlap first; each rectangle joins one pair.
@@ -74,7 +86,8 @@ UrlOverlap url_overlap(const PdfReadBack& ours, const PdfReadBack& office, doubl
         std::vector<Candidate> candidates;
         for (std::size_t a = 0; a < mine.size(); ++a)
             for (std::size_t b = 0; b < found->second.size(); ++b)
-                candidates.push_back({intersection_over_union(mine[a], found->second[b]), a, b});
+                candidates.push_back(
+                    {intersection_over_union(widened(mine[a]), widened(found->second[b])), a, b});
         std::stable_sort(candidates.begin(), candidates.end(),
                          [](const Candidate& x, const Candidate& y) { return x.iou > y.iou; });
         std::vector<bool> usedA(mine.size()), usedB(found->second.size());

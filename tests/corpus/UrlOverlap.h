@@ -28,6 +28,9 @@ struct UrlOverlap {
 };
 
 // Pairs the URL links of both PDFs by page and address, best overlap first.
+// Rectangles are compared widened by half a point (ours are rounded to whole
+// points). The office's links over no text are left out when its glyphs were
+// read: it links pictures that we, like the word processor, do not.
 UrlOverlap url_overlap(const PdfReadBack& ours, const PdfReadBack& office, double minimum = 0.5);
 
 }  // namespace vane::test

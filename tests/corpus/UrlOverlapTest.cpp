@@ -81,6 +81,48 @@ TEST(UrlOverlap, ComparesASidewaysPageWithTheOfficesLandscapePage) {
     EXPECT_EQ(url_overlap(ours, office).agreeing, 0);
 }
 
+TEST(UrlOverlap, RoundingToWholePointsIsAllowedOnNarrowLinks) {
+    // A 3 pt link one point to the left of the office's: 0.5 overlap once the
+    // half point each edge may be off is allowed; two points off is a miss.
+    const struct {
+        Box office;
+        int agreeing;
+    } cases[] = {
+        {{101, 100, 104, 112}, 1},
+        {{102, 100, 105, 112}, 0},
+    };
+    for (const auto& c : cases) {
+        PdfReadBack ours = pdf_with_pages({page(612, 792, 0)});
+        PdfReadBack office = ours;
+        ours.links = {url(1, {100, 100, 103, 112}, "http://a/")};
+        office.links = {url(1, c.office, "http://a/")};
+        const UrlOverlap o = url_overlap(ours, office);
+        EXPECT_EQ(o.pairs, 1);
+        EXPECT_EQ(o.agreeing, c.agreeing) << c.office.left;
+    }
+}
+
+TEST(UrlOverlap, TheOfficesLinksOverNoTextAreNotPaired) {
+    // The office links a picture with the address our text link has: no pair.
+    PdfReadBack ours = pdf_with_pages({page(612, 792, 0)});
+    PdfReadBack office = ours;
+    Glyph g;
+    g.text = "1";
+    g.box = {100, 100, 105, 112};
+    office.pages[0].glyphs = {g};
+    ours.links = {url(1, {100, 100, 105, 112}, "http://a/")};
+    office.links = {url(1, {300, 300, 375, 370}, "http://a/")};
+    EXPECT_EQ(url_overlap(ours, office).pairs, 0);
+    // Over the text it is a pair again.
+    office.links.push_back(url(1, {99, 99, 106, 113}, "http://a/"));
+    const UrlOverlap o = url_overlap(ours, office);
+    EXPECT_EQ(o.pairs, 1);
+    EXPECT_EQ(o.agreeing, 1);
+    // Without the office's text read, every link takes part.
+    office.pages[0].glyphs.clear();
+    EXPECT_EQ(url_overlap(ours, office).pairs, 1);
+}
+
 TEST(UrlOverlap, NoPairsPass) {
     EXPECT_TRUE(UrlOverlap{}.passes());
 }
