@@ -61,6 +61,8 @@ int D2pCommand::run(int argc, char* argv[]) {
     read_run_flags(argc, argv);
     links_ = get_option('l', argc, argv, false) != kOptionPresent;
     openOutline_ = get_option('k', argc, argv, false) == kOptionPresent;
+    allHeadings_ = get_option('a', argc, argv, false) == kOptionPresent;
+    crossReferences_ = get_option('r', argc, argv, false) == kOptionPresent;
     print_command_banner();
     if (!take_instance_lock()) return VANE_ERR_INSTANCE;
 
@@ -150,6 +152,8 @@ int D2pCommand::convert() {
     settings.printer = printer_;
     settings.maxLevel = maxLevel_;
     settings.links = links_;
+    settings.allHeadings = allHeadings_;
+    settings.crossReferences = crossReferences_;
     D2pWordPhase phase(names_, settings);
     int result = VANE_ERR_EXCEPTION;
     try {

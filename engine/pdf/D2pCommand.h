@@ -43,6 +43,8 @@ private:
     int maxLevel_ = 6;
     bool links_ = true;
     bool openOutline_ = false;
+    bool allHeadings_ = false;
+    bool crossReferences_ = false;
     PdfProducer producer_ = PdfProducer::Ghostscript;
     std::string printer_;
     D2pNames names_;

@@ -26,6 +26,8 @@ struct D2pSettings {
     std::string printer;  // PostScript printer the document is printed through
     int maxLevel = 6;     // -d; 0: no outline
     bool links = true;    // not -l
+    bool allHeadings = false;      // -a: every paragraph with an outline level
+    bool crossReferences = false;  // -r: reference fields and note marks link too
 };
 
 class D2pWordPhase {
