@@ -43,6 +43,17 @@ std::string referenced_bookmark(const std::string& code) {
     return name;
 }
 
+// The title as the reader sees the heading: its list number first. A label
+// without a letter or digit (a bullet) is left out.
+std::string numbered_title(const std::string& label, const std::string& title) {
+    const std::string number = clean_title(label);
+    bool shown = false;
+    for (const char c : number) {
+        if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) shown = true;
+    }
+    return shown ? number + " " + title : title;
+}
+
 bool starts_with_toc(const std::string& name) {
     static const char prefix[] = "_TOC";
     if (name.size() < 4) return false;
@@ -65,6 +76,7 @@ CBookmarkList::~CBookmarkList() = default;
 void CBookmarkList::reset() {
     entries.clear();
     maxLevel = kDefaultMaxLevel;
+    allHeadings = false;
 }
 
 std::size_t CBookmarkList::writableCount() const {
@@ -116,6 +128,7 @@ std::int32_t CBookmarkList::destinationOf(word::Selection& selection, std::int32
 }
 
 bool CBookmarkList::keepLevel(std::int32_t level, std::int32_t& topLevel) const {
+    if (allHeadings) return level <= maxLevel;
     if (topLevel == -1) {
         topLevel = level;
     } else if (level < topLevel) {
@@ -195,27 +208,31 @@ void CBookmarkList::readHeading(word::Selection& selection, word::Range& range, 
 
     const std::int32_t y = destinationOf(selection, page);
 
-    std::unique_ptr<word::Style> style = paragraph->style();
-    if (!style) return;
-    const std::string name = style->nameLocal();
-    // Only the word processor's own heading styles count on this path.
-    if (!style->builtIn()) return;
-    std::int32_t level = 0;
-    if (!name.empty()) {
-        for (std::int32_t i = 0; i < kHeadingLevels; ++i) {
-            if (name == docinfo->headingStyles[i]) {
-                level = i + 1;
-                break;
-            }
-        }
-    }
+    const std::int32_t level = headingLevel(*paragraph);
     if (level == 0) return;
 
     std::string title = clean_title(text);
     if (title.empty()) return;
     if (!keepLevel(level, topLevel)) return;
+    if (allHeadings) title = numbered_title(paragraph->listString(), title);
     print_verbose(kMsgEntry, static_cast<int>(entries.size() + 1), page, level, y, title.c_str());
     entries.push_back(std::make_unique<CBookmark>(std::move(title), level, page, y));
+}
+
+std::int32_t CBookmarkList::headingLevel(word::Paragraph& paragraph) const {
+    if (allHeadings) {
+        const int level = paragraph.outlineLevel();
+        return level >= 1 && level <= 9 ? level : 0;
+    }
+    std::unique_ptr<word::Style> style = paragraph.style();
+    if (!style) return 0;
+    const std::string name = style->nameLocal();
+    // Only the word processor's own heading styles count on this path.
+    if (!style->builtIn() || name.empty()) return 0;
+    for (std::int32_t i = 0; i < kHeadingLevels; ++i) {
+        if (name == docinfo->headingStyles[i]) return i + 1;
+    }
+    return 0;
 }
 
 std::map<std::string, std::int32_t> CBookmarkList::styleLevels(word::Document& document) {

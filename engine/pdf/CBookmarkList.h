@@ -15,6 +15,7 @@
 namespace vane::word {
 class Application;
 class Document;
+class Paragraph;
 class Range;
 class Selection;
 }  // namespace vane::word
@@ -32,10 +33,11 @@ public:
     CBookmarkList& operator=(const CBookmarkList&) = delete;
     virtual ~CBookmarkList();
 
-    // Deletes every entry; maxLevel back to 6.
+    // Deletes every entry; maxLevel back to 6, allHeadings off.
     void reset();
-    // Walks the headings (built-in Heading 1..maxLevel) and appends one entry
-    // each; falls back to the table of contents when none qualifies, then
+    // Walks the headings (built-in Heading 1..maxLevel; with allHeadings every
+    // paragraph with an outline level down to maxLevel, titled with its list
+    // number) and appends one entry each; falls back to the table of contents when none qualifies, then
     // nests the entries. Always true; word-processor failures throw word::WordError.
     bool extractFromHeadings(word::Document& document, word::Application& application);
     // Appends one entry per page reference of the first table of contents and
@@ -58,6 +60,9 @@ public:
     CDocinfo* docinfo;
     std::vector<std::unique_ptr<CBookmark>> entries;
     std::int32_t maxLevel = 6;
+    // Every paragraph with an outline level 1..9 is a heading, whatever its
+    // style, and no top level is kept.
+    bool allHeadings = false;
 
 private:
     // One heading of the walk; `range` is where the go-to landed.
@@ -70,6 +75,8 @@ private:
     // The rules shared by both paths: the first level seen is the top level,
     // nothing above it and nothing deeper than maxLevel is kept.
     bool keepLevel(std::int32_t level, std::int32_t& topLevel) const;
+    // The outline level of a heading of the walk; 0 when it is no heading.
+    std::int32_t headingLevel(word::Paragraph& paragraph) const;
     bool isWritable(const CBookmark& entry) const;
     // An entry with a title on a page of the document whose destination lies
     // off that page; with `report`, says why in verbose output (`number` 1-based).

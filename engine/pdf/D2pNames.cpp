@@ -38,7 +38,7 @@ bool exists(const std::string& path) {
 
 }  // namespace
 
-std::string find_d2p_operand(int argc, char* argv[]) { return find_operand(argc, argv, "klsvw"); }
+std::string find_d2p_operand(int argc, char* argv[]) { return find_operand(argc, argv, "aklrsvw"); }
 
 std::string absolute_path(const std::string& path, const std::string& currentDirectory,
                           const PathRules& rules) {

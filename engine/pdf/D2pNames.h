@@ -8,7 +8,7 @@
 namespace vane {
 
 // The document operand: the first argument after the command name that does
-// not begin with '-'. The flags k, l, s, v and w take no value; every other
+// not begin with '-'. The flags a, k, l, r, s, v and w take no value; every other
 // option takes the next argument unless it begins with '-'. A valued option
 // that is the last argument leaves no operand. Empty when there is none.
 std::string find_d2p_operand(int argc, char* argv[]);

@@ -174,6 +174,7 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
     print_verbose(kInitBookmarks);
     bookmarks_->reset();
     bookmarks_->maxLevel = settings_.maxLevel;
+    bookmarks_->allHeadings = settings_.allHeadings;
     if (settings_.maxLevel != 0) {
         print_normal(kExtractingBookmarks);
         bookmarks_->extractFromHeadings(doc, app);

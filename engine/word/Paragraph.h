@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "word/Range.h"
 #include "word/Style.h"
@@ -18,6 +19,12 @@ public:
     // Indents in points.
     virtual float leftIndent() = 0;
     virtual float rightIndent() = 0;
+    // 1 to 9 for an outline level (from the style or set on the paragraph
+    // itself), kOutlineBodyText for body text.
+    virtual int outlineLevel() = 0;
+    // The list number as the reader sees it ("3.1", "A)"); empty when the
+    // paragraph is not numbered.
+    virtual std::string listString() = 0;
 };
 
 }  // namespace vane::word

@@ -146,6 +146,51 @@ TEST_F(D2pCommandTest, DeepestLevelLimitsTheOutline) {
 
 // A footnote link whose end the word processor places past the last page is
 // left out; the rest of the run goes on.
+// A report whose title page is set in Heading 6, with a chapter in a custom
+// style with an outline level, a level set on a paragraph and numbered
+// headings: without -a the outline is the title lines alone, with -a every
+// heading in its numbered title. Each mark file is kept as a golden file.
+TEST_F(D2pCommandTest, AllHeadingsOptionTakesEveryOutlineLevel) {
+    test::FakeDocument& doc = word.document();
+    doc = test::FakeDocument();
+    doc.title = "Report";
+    doc.style("Chapitre", 1);
+    doc.page();
+    doc.paragraph("Heading 6").line("Annual report", 100);
+    doc.paragraph("Heading 6").line("2026", 140);
+    doc.page();
+    doc.paragraph("Chapitre").line("Historique", 72);
+    doc.main().listNumber("3.");
+    doc.paragraph("Heading 2").line("Origines", 150);
+    doc.main().listNumber("3.1");
+    doc.paragraph().line("See the site for news.", 200);
+    doc.hyperlinkOn("site", "http://example.org/news");
+    doc.paragraph().line("Annexe", 300);
+    doc.main().outline(1);
+    doc.postScript = test::kPrintedPostScript;
+
+    const struct {
+        std::vector<std::string> extra;
+        const char* golden;
+        bool numbered;  // "3.1 Origines" is in the outline
+    } cases[] = {
+        {{}, "d2p_heading6_marks.ps", false},
+        {{"-a"}, "d2p_all_headings_marks.ps", true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.golden);
+        env.starts.clear();
+        ASSERT_EQ(run(c.extra), 0);
+        const std::string file = golden(c.golden);
+        if (std::getenv("VANE_UPDATE_GOLDEN") != nullptr) write_text(file, markFileRead());
+        const std::string expected = read_file(file);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(markFileRead(), expected);
+        const std::string origines = "/Title <FEFF0033002E00310020004F0072006900670069006E00650073>";
+        EXPECT_EQ(contains(markFileRead(), origines), c.numbered);
+    }
+}
+
 TEST_F(D2pCommandTest, FootnoteLinkPastTheLastPageIsLeftOut) {
     test::FakeDocument& doc = word.document();
     doc.footnote(1).paragraph().line("See near.org", 780).hyperlinkOn("near.org", "http://near.org");

@@ -23,6 +23,8 @@ TEST(D2pOperand, FirstArgumentThatIsNoOptionNorValue) {
         {{"doc.docx"}, "doc.docx"},
         {{"-v", "-p", "Folivane", "-d", "3", "-l", "-k", "doc.docx"}, "doc.docx"},
         {{"-k", "-l", "-s", "-v", "-w", "doc.docx"}, "doc.docx"},
+        {{"-a", "doc.docx"}, "doc.docx"},
+        {{"-a", "-r", "-d", "3", "doc.docx"}, "doc.docx"},
         // A valued option takes the next argument even when it looks like a path.
         {{"-o", "out.pdf", "doc.docx"}, "doc.docx"},
         {{"-x", "value", "doc.docx"}, "doc.docx"},

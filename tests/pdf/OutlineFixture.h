@@ -36,14 +36,16 @@ protected:
     void SetUp() override { state().verbose = true; }
 
     // Opens the document, loads its information and runs the heading walk
-    // (which falls back to the table of contents) with `maxLevel`.
-    CBookmarkList& extract(int maxLevel = 6) {
+    // (which falls back to the table of contents) with `maxLevel`; with
+    // `allHeadings`, every paragraph with an outline level is a heading.
+    CBookmarkList& extract(int maxLevel = 6, bool allHeadings = false) {
         application = word.createApplication();
         documents = application->documents();
         document = documents->open("/docs/manual.doc", {});
         EXPECT_GT(info.load(*application, *document), 0);
         list = std::make_unique<CBookmarkList>(&info);
         list->maxLevel = maxLevel;
+        list->allHeadings = allHeadings;
         EXPECT_TRUE(list->extractFromHeadings(*document, *application));
         return *list;
     }

@@ -21,4 +21,14 @@ float ComParagraph::rightIndent() {
     return object_.get(0x6A).toFloat();
 }
 
+int ComParagraph::outlineLevel() {
+    return static_cast<int>(object_.get(0xCA).toInteger());
+}
+
+std::string ComParagraph::listString() {
+    // Range.ListFormat.ListString
+    const Dispatch format = object_.getObject(0x0).getObject(0x44);
+    return format.get(0x4B).toText();
+}
+
 }  // namespace vane::word

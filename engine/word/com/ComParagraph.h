@@ -1,6 +1,7 @@
 // One paragraph, driven through IDispatch.
 #pragma once
 
+#include <string>
 #include <utility>
 
 #include "word/Paragraph.h"
@@ -16,6 +17,8 @@ public:
     std::unique_ptr<Style> style() override;
     float leftIndent() override;
     float rightIndent() override;
+    int outlineLevel() override;
+    std::string listString() override;
 
 private:
     Dispatch object_;

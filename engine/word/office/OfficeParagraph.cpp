@@ -1,5 +1,6 @@
 #include "word/office/OfficeParagraph.h"
 
+#include "word/WordConstants.h"
 #include "word/office/OfficeRange.h"
 #include "word/office/OfficeStyles.h"
 #include "word/office/UnoCall.h"
@@ -37,6 +38,22 @@ float OfficeParagraph::rightIndent() {
     return uno_call("Paragraph.RightIndent", [&] {
         return static_cast<float>(
             hmm_to_points(prop<sal_Int32>(props(entry().paragraph), "ParaRightMargin")));
+    });
+}
+
+int OfficeParagraph::outlineLevel() {
+    return uno_call("Paragraph.OutlineLevel", [&] {
+        ParagraphMap& map = document_->map();
+        const int level = map.outlineLevel(map.entryAt(start_));
+        return level >= 1 && level <= 9 ? level : word::kOutlineBodyText;
+    });
+}
+
+std::string OfficeParagraph::listString() {
+    return uno_call("Paragraph.ListString", [&] {
+        const css::uno::Reference<css::beans::XPropertySet> set = props(entry().paragraph);
+        if (!set->getPropertySetInfo()->hasPropertyByName("ListLabelString")) return std::string();
+        return prop_text(set, "ListLabelString");
     });
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "word/Paragraph.h"
 #include "word/office/OfficeSession.h"
@@ -17,6 +18,8 @@ public:
     std::unique_ptr<word::Style> style() override;
     float leftIndent() override;
     float rightIndent() override;
+    int outlineLevel() override;
+    std::string listString() override;
 
 private:
     const ParagraphMap::Entry& entry() const;

@@ -94,6 +94,14 @@ public:
         s_->enterDocument(doc_, "Paragraph.RightIndent");
         return p().rightIndent;
     }
+    int outlineLevel() override {
+        s_->enterDocument(doc_, "Paragraph.OutlineLevel");
+        return doc_->outlineLevelOf(p());
+    }
+    std::string listString() override {
+        s_->enterDocument(doc_, "Paragraph.ListString");
+        return p().listString;
+    }
 
 private:
     const FakeParagraph& p() { return story_->paragraphs()[static_cast<size_t>(index_)]; }

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "FakeText.h"
+#include "word/WordConstants.h"
 
 namespace vane::test {
 
@@ -46,6 +47,12 @@ FakeDocument& FakeDocument::line(const std::string& text, float top, float left)
     if (pageSections_.empty()) page();
     main_->line(text, top, left);
     return *this;
+}
+
+int FakeDocument::outlineLevelOf(const FakeParagraph& paragraph) const {
+    if (paragraph.outlineLevel != 0) return paragraph.outlineLevel;
+    const FakeStyle* style = findStyle(paragraph.style);
+    return style != nullptr ? style->outlineLevel : word::kOutlineBodyText;
 }
 
 FakeDocument& FakeDocument::style(const std::string& name, int outlineLevel, bool builtIn) {

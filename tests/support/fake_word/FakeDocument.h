@@ -95,6 +95,8 @@ public:
     FakeDocument& characterStyle(const std::string& name);
     const FakeStyle* findStyle(const std::string& name) const;
     const std::vector<FakeStyle>& styles() const { return styles_; }
+    // The paragraph's own outline level, else its style's (10: body text).
+    int outlineLevelOf(const FakeParagraph& paragraph) const;
 
     // --- structure of the main text ---
     FakeDocument& bookmark(const std::string& name, int start, int end);

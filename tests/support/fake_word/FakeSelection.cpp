@@ -35,8 +35,8 @@ public:
             for (const auto& l : main.lines()) starts.push_back(l.start);
         } else if (what == word::kGoToHeading) {
             for (const auto& p : main.paragraphs()) {
-                const FakeStyle* style = doc.findStyle(p.style);
-                if (style != nullptr && style->outlineLevel >= 1 && style->outlineLevel <= 9) {
+                const int level = doc.outlineLevelOf(p);
+                if (level >= 1 && level <= 9) {
                     starts.push_back(p.start);
                 }
             }

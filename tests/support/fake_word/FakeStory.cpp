@@ -55,6 +55,18 @@ FakeStory& FakeStory::inTable() {
     return *this;
 }
 
+FakeStory& FakeStory::outline(int level) {
+    if (paragraphs_.empty()) paragraph();
+    paragraphs_.back().outlineLevel = level;
+    return *this;
+}
+
+FakeStory& FakeStory::listNumber(const std::string& label) {
+    if (paragraphs_.empty()) paragraph();
+    paragraphs_.back().listString = label;
+    return *this;
+}
+
 FakeStory& FakeStory::indents(float left, float right) {
     if (paragraphs_.empty()) paragraph();
     paragraphs_.back().leftIndent = left;

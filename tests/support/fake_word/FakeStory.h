@@ -26,6 +26,8 @@ struct FakeParagraph {
     bool inTable = false;
     float leftIndent = 0;
     float rightIndent = 0;
+    int outlineLevel = 0;    // set on the paragraph itself (1..10); 0: the style's
+    std::string listString;  // the list number shown; empty: not numbered
 };
 
 struct FakeHyperlink {
@@ -53,6 +55,10 @@ public:
     // Marks the current paragraph as inside a table / sets its indents.
     FakeStory& inTable();
     FakeStory& indents(float left, float right);
+    // An outline level set on the current paragraph itself (10: body text).
+    FakeStory& outline(int level);
+    // The list number the current paragraph shows.
+    FakeStory& listNumber(const std::string& label);
     // A hyperlink on the characters [start, end) of this story.
     // With `shape` (1-based), the link is on that shape of the document instead.
     FakeStory& hyperlink(const std::string& address, const std::string& subAddress, int start, int end,
