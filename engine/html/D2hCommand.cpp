@@ -97,7 +97,7 @@ int D2hCommand::run(int argc, char* argv[]) {
     prepareOutput();
 
     if (!reuse_) {
-        D2hWordPhase phase(names_);
+        D2hWordPhase phase(names_, allHeadings_);
         const int result = phase.run();
         if (result < 0) {
             // A word processor that failed while working on the document may
@@ -136,6 +136,7 @@ int D2hCommand::readOptions(int argc, char* argv[]) {
     if (skipCount_ < 0) skipCount_ = 0;
     noHomePage_ = get_option('m', argc, argv, false) == kOptionPresent;
     reuse_ = get_option('z', argc, argv, false) == kOptionPresent;
+    allHeadings_ = get_option('a', argc, argv, false) == kOptionPresent;
     erase_ = !reuse_ && get_option('e', argc, argv, false) == kOptionPresent;
     if (get_option('n', argc, argv, true) == kOptionPresent) {
         std::string value = normalize_spaces(option_value(), true);

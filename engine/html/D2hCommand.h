@@ -38,6 +38,7 @@ private:
     bool erase_ = false;              // -e, not with -z
     bool noHomePage_ = false;         // -m
     bool reuse_ = false;              // -z
+    bool allHeadings_ = false;        // -a
     std::string title_;               // -t; empty: the document's title, else the base name
 
     std::string currentDirectory_;

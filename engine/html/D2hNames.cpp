@@ -44,7 +44,7 @@ bool same_path(const std::string& a, const std::string& b, const PathRules& rule
 
 }  // namespace
 
-std::string find_d2h_operand(int argc, char* argv[]) { return find_operand(argc, argv, "emsvwxz"); }
+std::string find_d2h_operand(int argc, char* argv[]) { return find_operand(argc, argv, "aemsvwxz"); }
 
 D2hNames derive_d2h_names(const std::string& operand, const std::string& outputOption,
                           const std::string& currentDirectory, const PathRules& rules) {

@@ -8,7 +8,7 @@
 namespace vane {
 
 // The document operand: the first argument, after the options and their
-// values, that does not begin with '-'. The flags e, m, s, v, w, x and z take
+// values, that does not begin with '-'. The flags a, e, m, s, v, w, x and z take
 // no value; every other option takes the next argument unless it begins with
 // '-'. Empty when there is none.
 std::string find_d2h_operand(int argc, char* argv[]);

@@ -6,6 +6,7 @@
 #include "frame/FileUtil.h"
 #include "frame/LibraryState.h"
 #include "frame/Messages.h"
+#include "html/OutlineHeadings.h"
 #include "pdf/CDocinfo.h"
 #include "word/Word.h"
 #include "word/WordSession.h"
@@ -36,8 +37,8 @@ constexpr int kResultDocument = -8;
 constexpr int kInfoFailed = 1;
 
 // Opening, revisions, page view, information and the HTML save of an open
-// session; the result code, 0 on success. Throws on word-processor errors.
-int open_and_save(word::WordSession& session, const D2hNames& names, std::string& title) {
+// session (with `allHeadings`, outline paragraphs saved as headings); the result code, 0 on success. Throws on word-processor errors.
+int open_and_save(word::WordSession& session, const D2hNames& names, bool allHeadings, std::string& title) {
     word::Application& app = session.application();
     app.setVisible(state().wordVisible);
     std::unique_ptr<word::Documents> documents = app.documents();
@@ -76,8 +77,12 @@ int open_and_save(word::WordSession& session, const D2hNames& names, std::string
     if (info.load(app, doc) < 0) return kInfoFailed;
     title = info.title;
 
+    OutlineHeadings outline;
+    if (allHeadings) outline.collect(app);
+
     print_normal(kSavingHtml);
     doc.saveAs(names.sitePage, word::kFormatFilteredHtml, true);
+    if (allHeadings) outline.applyTo(names.sitePage);
     print_verbose(kClosingDocument);
     session.closeDocument();
     return 0;
@@ -114,7 +119,7 @@ int D2hWordPhase::convert() {
     word::WordSession session(std::move(application));
     int result = 0;
     try {
-        result = open_and_save(session, names_, title_);
+        result = open_and_save(session, names_, allHeadings_, title_);
     } catch (...) {
         print_message(kProcessingError);
         result = kResultDocument;

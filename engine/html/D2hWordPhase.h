@@ -13,7 +13,9 @@ namespace vane {
 
 class D2hWordPhase {
 public:
-    explicit D2hWordPhase(const D2hNames& names) : names_(names) {}
+    // `allHeadings` (-a): paragraphs with an outline level are saved as headings.
+    explicit D2hWordPhase(const D2hNames& names, bool allHeadings = false)
+        : names_(names), allHeadings_(allHeadings) {}
     virtual ~D2hWordPhase() = default;
 
     // 0 when the site page was saved; else the command's result code:
@@ -36,6 +38,7 @@ private:
     int convert();
 
     const D2hNames& names_;
+    bool allHeadings_ = false;
     std::string title_;
     bool needsReleaseWait_ = false;
 };

@@ -403,6 +403,36 @@ TEST_F(D2hCommandTest, OptionsReachTheSplitAndTheIndex) {
     }
 }
 
+// -a: a paragraph in a custom style with an outline level, which the export
+// writes as a plain paragraph, starts a page and is in the index.
+TEST_F(D2hCommandTest, AllHeadingsMakesOutlineParagraphsPages) {
+    test::FakeDocument& doc = word.document();
+    doc = test::FakeDocument();
+    doc.title = "Manual";
+    doc.style("Chapitre", 1);
+    doc.page();
+    doc.paragraph("Heading 1").line("Intro", 72);
+    doc.paragraph("Chapitre").line("Histoire", 100);
+    doc.paragraph().line("Text", 130);
+    doc.html =
+        "<html>\r\n<head><title>x</title></head>\r\n<body>\r\n<h1>Intro</h1>\r\n"
+        "<p class=\"chapitre\">Histoire</p>\r\n<p>Text</p>\r\n</body>\r\n</html>\r\n";
+    const struct {
+        std::vector<std::string> options;
+        bool indexed;
+        int pageCount;
+    } cases[] = {{{}, false, 1}, {{"-a"}, true, 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::PrintToString(c.options));
+        std::vector<std::string> args = c.options;
+        args.insert(args.end(), {"-e", document});
+        ASSERT_EQ(run(args), 0) << host.output();
+        EXPECT_EQ(files_in(tmp.file("docs/manual")), site_files("manual", c.pageCount));
+        const std::string index = read_file(out("manual_index.html"));
+        EXPECT_EQ(index.find("'Histoire'") != std::string::npos, c.indexed) << index;
+    }
+}
+
 TEST_F(D2hCommandTest, BaseNameIndexMakesNoSeparateCopy) {
     const std::string doc = tmp.file("docs/index.docx");
     write_text(doc, kDocumentBytes);

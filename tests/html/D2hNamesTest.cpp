@@ -29,6 +29,7 @@ TEST(D2hOperand, ScanSkipsFlagsAndOptionValues) {
     } const cases[] = {
         {{"d2h", "doc.docx"}, "doc.docx"},
         {{"d2h", "-v", "-e", "-m", "-p", "150", "-d", "3", "-k", "0", "doc.docx"}, "doc.docx"},
+        {{"d2h", "-a", "doc.docx"}, "doc.docx"},
         {{"d2h", "-z", "doc.docx"}, "doc.docx"},        // z takes no value
         {{"d2h", "-d", "doc.docx"}, ""},                // the path is d's value
         {{"d2h", "-d"}, ""},
