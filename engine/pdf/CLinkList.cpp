@@ -14,6 +14,7 @@
 #include "pdf/Destination.h"
 #include "pdf/LinkText.h"
 #include "pdf/PageBox.h"
+#include "pdf/ReferenceLinks.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -117,12 +118,13 @@ void CLinkList::clear() {
     links.clear();
 }
 
-void CLinkList::add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest) {
+CLink& CLinkList::add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest) {
     auto link = std::make_unique<CLink>(page, type, region);
     link->dest = dest;
     links.push_back(std::move(link));
-    const CLink& l = *links.back();
+    CLink& l = *links.back();
     print_verbose(message_of(type), static_cast<int>(links.size()), l.page, l.top, l.left, l.dest.c_str());
+    return l;
 }
 
 void CLinkList::addTocLinks(const CRegionList& regions, const std::string& dest) {
@@ -390,6 +392,22 @@ bool CLinkList::extractOtherLinks(word::Document& document, word::Application& a
     return true;
 }
 
+bool CLinkList::extractCrossReferences(word::Document& document, word::Application& application) {
+    const auto selection = application.selection();
+    ReferenceLinks walk(*this);
+    try {
+        walk.fieldPass(document, *selection);
+    } catch (const std::exception&) {
+    }
+    for (bool endnotes : {false, true}) {
+        try {
+            walk.notePass(document, *selection, endnotes);
+        } catch (const std::exception&) {
+        }
+    }
+    return true;
+}
+
 bool CLinkList::resolveDestinations(word::Application& application) {
     print_verbose(216);
     std::int32_t pageHint = 1;
@@ -397,6 +415,7 @@ bool CLinkList::resolveDestinations(word::Application& application) {
     for (size_t i = 0; i < links.size(); ++i) {
         CLink& link = *links[i];
         if ((link.type != LinkType::Toc && link.type != LinkType::Internal) || link.dest.empty()) continue;
+        if (link.destPage > 0) continue;
         std::unique_ptr<word::Range> target = go_to_bookmark(*selection, link.dest);
         // A page reference without "\h" leaves the blank after the name in
         // the destination: try once more without trailing blanks.

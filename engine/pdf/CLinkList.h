@@ -36,12 +36,20 @@ public:
     // Hyperlinks of the body, text boxes, footnotes, headers and footers.
     // Errors in text boxes, footnotes and headers/footers end that part only.
     bool extractOtherLinks(word::Document& document, word::Application& application);
+    // With -r: reference fields with "\h" in the main text, and footnote and
+    // endnote marks with their notes' numbers. Each part stops at its first
+    // failure; what it found stays.
+    bool extractCrossReferences(word::Document& document, word::Application& application);
     // Page and view position of every Toc and Internal link's bookmark; links
     // whose bookmark cannot be reached or placed keep destination page 0.
+    // Links placed when they were found (notes and their marks) stay as they are.
     bool resolveDestinations(word::Application& application);
     // Appends one link annotation mark per writable link to the mark file;
     // false when it cannot be opened. Throws std::runtime_error when writing fails.
     bool writeAnnotations(const std::string& markFile) const;
+
+    // Appends a link with the edges of `region`, destination to come.
+    CLink& add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
 
     const CDocinfo& docinfo;
     std::vector<std::unique_ptr<CLink>> links;
@@ -61,7 +69,6 @@ private:
     void addTocLinks(const CRegionList& regions, const std::string& dest);
     void readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
                        std::int32_t& pageHint, Placement placement, const SectionLayout& layout);
-    void add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
     std::vector<std::int32_t> replicatedPages(Placement placement, const SectionLayout& layout) const;
     void bodyPass(word::Document& document, word::Selection& selection);
     void shapePass(word::Document& document, word::Selection& selection);

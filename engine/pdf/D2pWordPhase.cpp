@@ -187,6 +187,7 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
         print_normal(kExtractingLinks);
         links_->extractTocLinks(app, doc);
         links_->extractOtherLinks(doc, app);
+        if (settings_.crossReferences) links_->extractCrossReferences(doc, app);
         links_->resolveDestinations(app);
         print_verbose(kLinkTotal, static_cast<int>(links_->links.size()));
     }

@@ -52,6 +52,8 @@ public:
     // Floating shapes (text boxes, pictures ...).
     virtual std::unique_ptr<Shapes> shapes() = 0;
     virtual std::unique_ptr<Footnotes> footnotes() = 0;
+    // The endnotes, in document order; their ranges report kEndnotesStory.
+    virtual std::unique_ptr<Footnotes> endnotes() = 0;
     virtual std::unique_ptr<Sections> sections() = 0;
     // The window showing the document.
     virtual std::unique_ptr<Window> activeWindow() = 0;

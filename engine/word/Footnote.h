@@ -1,4 +1,5 @@
-// One footnote: its text is a story of its own.
+// One footnote or endnote: its text is a story of its own, its reference
+// mark a character of the text that refers to it.
 #pragma once
 
 #include <memory>
@@ -10,8 +11,11 @@ namespace vane::word {
 class Footnote {
 public:
     virtual ~Footnote() = default;
-    // The footnote's text.
+    // The note's text, after its own number.
     virtual std::unique_ptr<Range> range() = 0;
+    // The reference mark in the text the note belongs to (the main text, or a
+    // text box); throws WordError when it has none.
+    virtual std::unique_ptr<Range> reference() = 0;
 };
 
 }  // namespace vane::word

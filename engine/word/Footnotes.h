@@ -1,4 +1,4 @@
-// The footnotes of a document in document order.
+// The footnotes (or the endnotes) of a document in document order.
 #pragma once
 
 #include <memory>

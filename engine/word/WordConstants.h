@@ -72,6 +72,7 @@ inline constexpr int kRelativeParagraph = 2;  // vertical
 // Stories a range can lie in (the main text and the stories of their own).
 inline constexpr int kMainTextStory = 1;
 inline constexpr int kFootnotesStory = 2;
+inline constexpr int kEndnotesStory = 3;
 inline constexpr int kTextFrameStory = 5;
 inline constexpr int kEvenPagesHeaderStory = 6;
 inline constexpr int kPrimaryHeaderStory = 7;

@@ -158,6 +158,7 @@ std::vector<Case> cases() {
         {"Document.Hyperlinks", ASK(ComDocument, hyperlinks()), {"get 3D()"}, {}, "object"},
         {"Document.Shapes", ASK(ComDocument, shapes()), {"get 3E()"}, {}, "object"},
         {"Document.Footnotes", ASK(ComDocument, footnotes()), {"get 7()"}, {}, "object"},
+        {"Document.Endnotes", ASK(ComDocument, endnotes()), {"get 8()"}, {}, "object"},
         {"Document.Sections", ASK(ComDocument, sections()), {"get F()"}, {}, "object"},
         {"Document.ActiveWindow", ASK(ComDocument, activeWindow()), {"get 2A()"}, {}, "object"},
         {"Document.Styles", ASK(ComDocument, styles()), {"get 16()"}, {}, "object"},
@@ -361,6 +362,7 @@ std::vector<Case> cases() {
         {"Footnotes.Count", ASK(ComFootnotes, count()), {"get 2()"}, {ComVariant::integer(4)}, "4"},
         {"Footnotes.Item", ASK(ComFootnotes, item(1)), {"method 0(i4:1)"}, {}, "object"},
         {"Footnote.Range", ASK(ComFootnote, range()), {"get 4()"}, {}, "object"},
+        {"Footnote.Reference", ASK(ComFootnote, reference()), {"get 5()"}, {}, "object"},
         // Sections, section, headers and footers
         {"Sections.Count", ASK(ComSections, count()), {"get 2()"}, {ComVariant::integer(2)}, "2"},
         {"Sections.Item", ASK(ComSections, item(2)), {"method 0(i4:2)"}, {}, "object"},

@@ -72,6 +72,10 @@ std::unique_ptr<Footnotes> ComDocument::footnotes() {
     return std::make_unique<ComFootnotes>(object_.getObject(0x7));
 }
 
+std::unique_ptr<Footnotes> ComDocument::endnotes() {
+    return std::make_unique<ComFootnotes>(object_.getObject(0x8));
+}
+
 std::unique_ptr<Sections> ComDocument::sections() {
     return std::make_unique<ComSections>(object_.getObject(0xF));
 }

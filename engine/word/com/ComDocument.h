@@ -23,6 +23,7 @@ public:
     std::unique_ptr<Hyperlinks> hyperlinks() override;
     std::unique_ptr<Shapes> shapes() override;
     std::unique_ptr<Footnotes> footnotes() override;
+    std::unique_ptr<Footnotes> endnotes() override;
     std::unique_ptr<Sections> sections() override;
     std::unique_ptr<Window> activeWindow() override;
     std::unique_ptr<Styles> styles() override;

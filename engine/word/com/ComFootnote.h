@@ -1,4 +1,4 @@
-// One footnote, driven through IDispatch.
+// One footnote or endnote, driven through IDispatch.
 #pragma once
 
 #include <utility>
@@ -13,6 +13,7 @@ public:
     explicit ComFootnote(Dispatch object) : object_(std::move(object)) {}
 
     std::unique_ptr<Range> range() override;
+    std::unique_ptr<Range> reference() override;
 
 private:
     Dispatch object_;

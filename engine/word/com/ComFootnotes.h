@@ -1,4 +1,5 @@
-// The footnotes of a document, driven through IDispatch.
+// The footnotes or the endnotes of a document, driven through IDispatch
+// (both collections have the same members).
 #pragma once
 
 #include <utility>

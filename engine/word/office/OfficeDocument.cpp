@@ -202,7 +202,14 @@ std::unique_ptr<word::Shapes> OfficeDocument::shapes() {
 std::unique_ptr<word::Footnotes> OfficeDocument::footnotes() {
     return uno_call("Footnotes", [&]() -> std::unique_ptr<word::Footnotes> {
         open();
-        return std::make_unique<OfficeFootnotes>(session_, document_);
+        return std::make_unique<OfficeFootnotes>(session_, document_, false);
+    });
+}
+
+std::unique_ptr<word::Footnotes> OfficeDocument::endnotes() {
+    return uno_call("Endnotes", [&]() -> std::unique_ptr<word::Footnotes> {
+        open();
+        return std::make_unique<OfficeFootnotes>(session_, document_, true);
     });
 }
 

@@ -25,6 +25,7 @@ public:
     std::unique_ptr<word::Hyperlinks> hyperlinks() override;
     std::unique_ptr<word::Shapes> shapes() override;
     std::unique_ptr<word::Footnotes> footnotes() override;
+    std::unique_ptr<word::Footnotes> endnotes() override;
     std::unique_ptr<word::Sections> sections() override;
     std::unique_ptr<word::Window> activeWindow() override;
     std::unique_ptr<word::Styles> styles() override;

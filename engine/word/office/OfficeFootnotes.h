@@ -1,4 +1,4 @@
-// The footnotes of a document in document order.
+// The footnotes (or the endnotes) of a document in document order.
 #pragma once
 
 #include <memory>
@@ -10,7 +10,8 @@ namespace vane {
 
 class OfficeFootnotes final : public word::Footnotes {
 public:
-    OfficeFootnotes(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document);
+    OfficeFootnotes(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document,
+                    bool endnotes);
 
     int count() override;
     std::unique_ptr<word::Footnote> item(int index) override;
@@ -18,6 +19,7 @@ public:
 private:
     std::shared_ptr<OfficeSession> session_;
     std::shared_ptr<DocumentSession> document_;
+    bool endnotes_;
 };
 
 }  // namespace vane

@@ -153,7 +153,11 @@ public:
     }
     std::unique_ptr<word::Footnotes> footnotes() override {
         enter("Document.Footnotes");
-        return make_footnotes(s_, doc_);
+        return make_footnotes(s_, doc_, false);
+    }
+    std::unique_ptr<word::Footnotes> endnotes() override {
+        enter("Document.Endnotes");
+        return make_footnotes(s_, doc_, true);
     }
     std::unique_ptr<word::Sections> sections() override {
         enter("Document.Sections");

@@ -325,6 +325,12 @@ public:
         s_->enterDocument(doc_, "Footnote.Range");
         return make_range(s_, doc_, story_, 0, story_->length());
     }
+    std::unique_ptr<word::Range> reference() override {
+        s_->enterDocument(doc_, "Footnote.Reference");
+        const auto* mark = doc_->noteReferenceOf(story_);
+        if (mark == nullptr) throw word::WordError("the note has no reference mark");
+        return make_range(s_, doc_, &doc_->main(), mark->first, mark->second);
+    }
 
 private:
     SessionPtr s_;
@@ -334,21 +340,26 @@ private:
 
 class FakeFootnotes : public word::Footnotes {
 public:
-    FakeFootnotes(SessionPtr s, FakeDocument* doc) : s_(std::move(s)), doc_(doc) {}
+    FakeFootnotes(SessionPtr s, FakeDocument* doc, bool endnotes)
+        : s_(std::move(s)), doc_(doc), endnotes_(endnotes) {}
     int count() override {
-        s_->enterDocument(doc_, "Footnotes.Count");
-        return static_cast<int>(doc_->footnotes().size());
+        s_->enterDocument(doc_, endnotes_ ? "Endnotes.Count" : "Footnotes.Count");
+        return static_cast<int>(notes().size());
     }
     std::unique_ptr<word::Footnote> item(int index) override {
-        s_->enterDocument(doc_, "Footnotes.Item");
-        check_index(index, static_cast<int>(doc_->footnotes().size()));
-        return std::make_unique<FakeFootnoteObject>(s_, doc_,
-                                                    doc_->footnotes()[static_cast<size_t>(index - 1)].get());
+        s_->enterDocument(doc_, endnotes_ ? "Endnotes.Item" : "Footnotes.Item");
+        check_index(index, static_cast<int>(notes().size()));
+        return std::make_unique<FakeFootnoteObject>(s_, doc_, notes()[static_cast<size_t>(index - 1)].get());
     }
 
 private:
+    std::vector<std::unique_ptr<FakeStory>>& notes() {
+        return endnotes_ ? doc_->endnotes() : doc_->footnotes();
+    }
+
     SessionPtr s_;
     FakeDocument* doc_;
+    bool endnotes_;
 };
 
 class FakeHeaderFooter : public word::HeaderFooter {
@@ -474,8 +485,8 @@ std::unique_ptr<word::Shape> make_shape(const SessionPtr& s, FakeDocument* doc, 
     return std::make_unique<FakeShapeObject>(s, doc, index);
 }
 
-std::unique_ptr<word::Footnotes> make_footnotes(const SessionPtr& s, FakeDocument* doc) {
-    return std::make_unique<FakeFootnotes>(s, doc);
+std::unique_ptr<word::Footnotes> make_footnotes(const SessionPtr& s, FakeDocument* doc, bool endnotes) {
+    return std::make_unique<FakeFootnotes>(s, doc, endnotes);
 }
 
 }  // namespace vane::test::fakeword

@@ -172,6 +172,21 @@ FakeStory& FakeDocument::footnote(int page) {
     return *footnotes_.back();
 }
 
+FakeStory& FakeDocument::endnote(int page) {
+    endnotes_.push_back(std::make_unique<FakeStory>(page));
+    return *endnotes_.back();
+}
+
+FakeDocument& FakeDocument::noteReference(const FakeStory& note, int start, int end) {
+    noteReferences_[&note] = {start, end};
+    return *this;
+}
+
+const std::pair<int, int>* FakeDocument::noteReferenceOf(const FakeStory* note) const {
+    const auto found = noteReferences_.find(note);
+    return found == noteReferences_.end() ? nullptr : &found->second;
+}
+
 FakeStory& FakeDocument::header(int section, int index, int page) {
     return headerFooter(section, true, index, page);
 }

@@ -120,6 +120,10 @@ public:
                                  const std::string& subAddress = {});
     // A footnote whose text is laid out on `page`.
     FakeStory& footnote(int page);
+    // An endnote whose text is laid out on `page`.
+    FakeStory& endnote(int page);
+    // The reference mark of a footnote or endnote: main-story characters [start, end).
+    FakeDocument& noteReference(const FakeStory& note, int start, int end);
     // Header (header = true) or footer `index` (1 primary, 2 first page, 3
     // even pages) of 1-based `section`, laid out on `page` (0: the section's first page).
     FakeStory& header(int section, int index, int page = 0);
@@ -149,6 +153,9 @@ public:
     std::vector<FakeField> fields() const;
     std::vector<FakeShape>& shapes() { return shapes_; }
     std::vector<std::unique_ptr<FakeStory>>& footnotes() { return footnotes_; }
+    std::vector<std::unique_ptr<FakeStory>>& endnotes() { return endnotes_; }
+    // The reference mark of a note; null when none was given.
+    const std::pair<int, int>* noteReferenceOf(const FakeStory* note) const;
     const FakeSection& sectionAt(int index) const { return sections_[static_cast<size_t>(index - 1)]; }
     // Page setup of a 1-based page.
     const FakePageSetup& setupOfPage(int page) const;
@@ -164,6 +171,8 @@ private:
     std::vector<FakeField> fields_;
     std::vector<FakeShape> shapes_;
     std::vector<std::unique_ptr<FakeStory>> footnotes_;
+    std::vector<std::unique_ptr<FakeStory>> endnotes_;
+    std::map<const FakeStory*, std::pair<int, int>> noteReferences_;
 };
 
 }  // namespace vane::test

@@ -25,7 +25,7 @@ std::unique_ptr<word::Hyperlinks> make_hyperlinks(const SessionPtr& s, FakeDocum
 std::unique_ptr<word::Fields> make_fields(const SessionPtr& s, FakeDocument* doc);
 std::unique_ptr<word::Shapes> make_shapes(const SessionPtr& s, FakeDocument* doc);
 std::unique_ptr<word::Shape> make_shape(const SessionPtr& s, FakeDocument* doc, int index);
-std::unique_ptr<word::Footnotes> make_footnotes(const SessionPtr& s, FakeDocument* doc);
+std::unique_ptr<word::Footnotes> make_footnotes(const SessionPtr& s, FakeDocument* doc, bool endnotes);
 std::unique_ptr<word::Selection> make_selection(const SessionPtr& s);
 std::unique_ptr<word::Document> make_document(const SessionPtr& s, FakeDocument* doc);
 std::unique_ptr<word::Application> make_application(const SessionPtr& s);

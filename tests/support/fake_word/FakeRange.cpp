@@ -89,6 +89,9 @@ public:
         for (const auto& note : doc_->footnotes()) {
             if (note.get() == story_) return word::kFootnotesStory;
         }
+        for (const auto& note : doc_->endnotes()) {
+            if (note.get() == story_) return word::kEndnotesStory;
+        }
         for (const auto& section : doc_->sections()) {
             for (const auto& [key, story] : section.headerFooters) {
                 if (story.get() != story_) continue;

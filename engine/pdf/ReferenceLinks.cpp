@@ -1,0 +1,183 @@
+#include "pdf/ReferenceLinks.h"
+
+#include <algorithm>
+#include <exception>
+#include <memory>
+#include <sstream>
+#include <vector>
+
+#include "frame/TextUtil.h"
+#include "pdf/CDocinfo.h"
+#include "pdf/CLinkList.h"
+#include "pdf/CRegionList.h"
+#include "pdf/Destination.h"
+#include "word/Word.h"
+
+namespace vane {
+
+namespace {
+
+// Points of the box given to a note's number when the word processor draws
+// it before the note's text rather than as a character of it; and the size
+// used when the text's own size cannot be read.
+constexpr float kFallbackSize = 10.0f;
+
+std::string upper(std::string text) {
+    to_upper(text);
+    return text;
+}
+
+bool is_landscape_page(const CDocinfo& docinfo, std::int32_t page) {
+    const auto index = static_cast<std::size_t>(page - 1);
+    return index < docinfo.pageOrientations.size() && docinfo.pageOrientations[index] == 1;
+}
+
+// A horizontal edge from a position measured from the page's left, turned
+// over on landscape pages as the annotation writer expects.
+std::int32_t edge_from(float h, float pageWidth, bool landscape) {
+    float x = h - 0.5f;
+    if (landscape) x = pageWidth - x;
+    return std::max(static_cast<std::int32_t>(x), 0);
+}
+
+}  // namespace
+
+ReferenceLinks::ReferenceLinks(CLinkList& list) : list_(list), docinfo_(list.docinfo) {}
+
+std::string ReferenceLinks::hyperlinkTarget(const std::string& code) {
+    std::istringstream words(code);
+    std::string keyword;
+    std::string name;
+    if (!(words >> keyword >> name)) return {};
+    keyword = upper(keyword);
+    if (keyword != "REF" && keyword != "PAGEREF" && keyword != "NOTEREF") return {};
+    if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
+    if (name.empty() || name[0] == '\\' || upper(name).rfind("_TOC", 0) == 0) return {};
+    bool hyperlink = false;
+    for (std::string option; words >> option;) {
+        if (upper(option) == "\\H") hyperlink = true;
+    }
+    return hyperlink ? name : std::string();
+}
+
+void ReferenceLinks::fieldPass(word::Document& document, word::Selection& selection) {
+    const auto fields = document.fields();
+    const int count = fields->count();
+    std::unique_ptr<word::Field> field = count > 0 ? fields->item(1) : nullptr;
+    for (int i = 1; field != nullptr; ++i) {
+        const int type = field->type();
+        if (type == word::kFieldRef || type == word::kFieldPageRef || type == word::kFieldNoteRef) {
+            const std::string name = hyperlinkTarget(field->code()->text());
+            if (!name.empty()) {
+                CRegionList regions;
+                try {
+                    field->select();
+                    regions.measureSelection(selection, docinfo_, pageHint_, nullptr);
+                } catch (const std::exception&) {
+                    regions.clear();  // a field that cannot be measured gets no link
+                }
+                for (const auto& region : regions.regions) {
+                    if (region->page != -1) list_.add(region->page, LinkType::Internal, *region, name);
+                }
+            }
+        }
+        if (i >= count) break;
+        field = field->next();
+    }
+}
+
+void ReferenceLinks::notePass(word::Document& document, word::Selection& selection, bool endnotes) {
+    const auto notes = endnotes ? document.endnotes() : document.footnotes();
+    const int count = notes->count();
+    for (int i = 1; i <= count; ++i) {
+        const auto note = notes->item(i);
+        try {
+            noteLinks(*note, selection, (endnotes ? "endnote " : "footnote ") + std::to_string(i));
+        } catch (const std::exception&) {
+            // A note whose mark or text cannot be reached is left unlinked.
+        }
+    }
+}
+
+void ReferenceLinks::noteLinks(word::Footnote& note, word::Selection& selection, const std::string& label) {
+    const auto mark = note.reference();
+    const auto text = note.range();
+    const auto atNote = placeOf(*text, selection);
+    const auto atMark = placeOf(*mark, selection);
+    if (!atNote || !atMark) return;
+    linkMark(*mark, selection, *atNote, label);
+    linkNumber(*text, selection, *atMark, label + " mark");
+}
+
+std::optional<ReferenceLinks::Place> ReferenceLinks::placeOf(word::Range& range, word::Selection& selection) {
+    range.select();
+    selection.collapse(word::kCollapseStart);
+    Place place;
+    if (selection.range()->storyType() == word::kMainTextStory) {
+        const std::int32_t index = docinfo_.pageIndexOf(pageHint_ - 1, selection.start());
+        if (index < 0) return std::nullopt;
+        place.page = index + 1;
+    } else {
+        place.page = static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
+    }
+    if (place.page < 1 || place.page > docinfo_.pageCount) return std::nullopt;
+    place.y = destination_y(selection_vertical_position(selection), docinfo_.pageHeight(place.page));
+    return place;
+}
+
+void ReferenceLinks::linkMark(word::Range& mark, word::Selection& selection, const Place& to,
+                              const std::string& label) {
+    mark.select();
+    CRegionList regions;
+    regions.measureSelection(selection, docinfo_, pageHint_, nullptr);
+    for (const auto& region : regions.regions) {
+        if (region->page == -1) continue;
+        CLink& link = list_.add(region->page, LinkType::Internal, *region, label);
+        link.destPage = to.page;
+        link.destY = to.y;
+    }
+}
+
+void ReferenceLinks::linkNumber(word::Range& text, word::Selection& selection, const Place& to,
+                                const std::string& label) {
+    text.select();
+    selection.collapse(word::kCollapseStart);
+    const int textStart = selection.start();
+    std::int32_t page = static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
+    if (page < 1 || page > docinfo_.pageCount) return;
+    selection.homeKey(word::kUnitLine, word::kExtend);
+    std::vector<CRegion> boxes;
+    if (selection.start() < textStart) {
+        // The number is a character of the note's story, before its text.
+        CRegionList regions;
+        regions.measureSelection(selection, docinfo_, page, nullptr);
+        for (const auto& region : regions.regions) {
+            if (region->page != -1) boxes.push_back(*region);
+        }
+    } else {
+        // The number is drawn just before the text: a box of the text's size
+        // to its left, on the text's first line.
+        selection.collapse(word::kCollapseStart);
+        const float h = static_cast<float>(selection.information(word::kInfoHorizontalPosition));
+        const float v = selection_vertical_position(selection);
+        selection.moveEnd(word::kUnitCharacter, 1);
+        float size = selection.range()->font()->size();
+        if (size <= 0 || size >= static_cast<float>(word::kUndefined)) size = kFallbackSize;
+        const bool landscape = is_landscape_page(docinfo_, page);
+        const float width = docinfo_.pageWidth(page);
+        const float top = docinfo_.pageHeight(page) - std::max(v - 0.5f, 0.0f);
+        const std::int32_t left = edge_from(h - size, width, landscape);
+        const std::int32_t right = edge_from(h, width, landscape);
+        if (left != right) {
+            boxes.emplace_back(page, static_cast<std::int32_t>(top),
+                               static_cast<std::int32_t>(top - size - 0.5f), left, right);
+        }
+    }
+    for (const CRegion& box : boxes) {
+        CLink& link = list_.add(box.page, LinkType::Internal, box, label);
+        link.destPage = to.page;
+        link.destY = to.y;
+    }
+}
+
+}  // namespace vane
