@@ -110,7 +110,9 @@ void CRegionList::measureSelection(Selection& selection, const CDocinfo& docinfo
     clear();
     const auto remembered = selection.range();
     const int rangeEnd = remembered->end();
-    int remaining = char_count(remembered->text());
+    // A field the word processor keeps as one position shows its whole result
+    // in the text: the moves below count positions, never more than the range has.
+    int remaining = std::min(char_count(remembered->text()), rangeEnd - remembered->start());
 
     // Count the lines the selection touches.
     selection.collapse(word::kCollapseStart);

@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <com/sun/star/container/XEnumerationAccess.hpp>
+#include <com/sun/star/container/XIndexAccess.hpp>
 #include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/ReferenceFieldPart.hpp>
 #include <com/sun/star/text/ReferenceFieldSource.hpp>
+#include <com/sun/star/text/XBookmarksSupplier.hpp>
 #include <com/sun/star/text/XDocumentIndexesSupplier.hpp>
+#include <com/sun/star/text/XEndnotesSupplier.hpp>
+#include <com/sun/star/text/XFootnotesSupplier.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/text/XTextField.hpp>
 #include <com/sun/star/text/XTextFieldsSupplier.hpp>
@@ -34,14 +38,48 @@ bool is_service(const Reference<css::uno::XInterface>& object, const char* name)
     return info.is() && info->supportsService(rtl::OUString::createFromAscii(name));
 }
 
+// The bookmark that starts at the reference mark of the note whose reference
+// id is `id`: a note reference names the note, where the word processor's
+// code names such a bookmark. Empty when no bookmark starts there.
+std::string note_bookmark(DocumentSession& document, bool endnote, sal_Int16 id) {
+    Reference<css::container::XIndexAccess> notes;
+    if (endnote) {
+        const Reference<css::text::XEndnotesSupplier> supplier(document.document(), UNO_QUERY);
+        if (supplier.is()) notes = supplier->getEndnotes();
+    } else {
+        const Reference<css::text::XFootnotesSupplier> supplier(document.document(), UNO_QUERY);
+        if (supplier.is()) notes = supplier->getFootnotes();
+    }
+    const Reference<css::text::XBookmarksSupplier> marks(document.document(), UNO_QUERY);
+    if (!notes.is() || !marks.is()) return {};
+    ParagraphMap& map = document.map();
+    std::optional<int> at;
+    for (sal_Int32 i = 0; i < notes->getCount() && !at; ++i) {
+        const Reference<css::text::XTextContent> note(notes->getByIndex(i), UNO_QUERY);
+        if (note.is() && prop<sal_Int16>(props(note), "ReferenceId", -1) == id)
+            at = map.findPosition(note->getAnchor());
+    }
+    if (!at) return {};
+    const auto bookmarks = marks->getBookmarks();
+    for (const auto& name : bookmarks->getElementNames()) {
+        const Reference<css::text::XTextContent> bookmark(bookmarks->getByName(name), UNO_QUERY);
+        if (bookmark.is() && map.findPosition(bookmark->getAnchor()) == at) return utf8(name);
+    }
+    return {};
+}
+
 // A reference field as the word processor writes its code.
-FieldInfo reference_field(const Reference<css::beans::XPropertySet>& set) {
+FieldInfo reference_field(DocumentSession& document, const Reference<css::beans::XPropertySet>& set) {
     FieldInfo field;
     const auto part = prop<sal_Int16>(set, "ReferenceFieldPart");
     const auto source = prop<sal_Int16>(set, "ReferenceFieldSource");
-    const std::string name = prop_text(set, "SourceName");
+    std::string name = prop_text(set, "SourceName");
     if (source == css::text::ReferenceFieldSource::FOOTNOTE ||
         source == css::text::ReferenceFieldSource::ENDNOTE) {
+        if (name.empty()) {
+            name = note_bookmark(document, source == css::text::ReferenceFieldSource::ENDNOTE,
+                                 prop<sal_Int16>(set, "SequenceNumber", -1));
+        }
         field.type = word::kFieldNoteRef;
         field.code = " NOTEREF " + name + " \\h ";
     } else if (part == css::text::ReferenceFieldPart::PAGE) {
@@ -72,7 +110,7 @@ void read_text_fields(DocumentSession& document, std::vector<FieldInfo>& out) {
         if (!position) continue;  // in a header, footer, note or frame
         FieldInfo field;
         if (is_service(item, "com.sun.star.text.textfield.GetReference")) {
-            field = reference_field(props(item));
+            field = reference_field(document, props(item));
         } else if (is_service(item, "com.sun.star.text.textfield.PageNumber")) {
             field.type = kFieldPage;
             field.code = " PAGE ";
@@ -90,7 +128,8 @@ void read_text_fields(DocumentSession& document, std::vector<FieldInfo>& out) {
 // The entries of one table of contents between two main-text positions; of
 // a table of figures when `category` (its caption label) is given.
 void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySet>& index, int start, int end,
-              const std::string& category, TocNameCounts& counts, TocBookmarks& names, std::vector<FieldInfo>& out) {
+              const std::string& category, TocNameCounts& counts, TocBookmarks& names,
+              std::vector<FieldInfo>& out) {
     ParagraphMap& map = document.map();
     std::vector<FieldInfo> entries;
     bool anyLink = false;
