@@ -28,6 +28,9 @@ struct DialogTexts {
     const char* pdfHeadingLevel;
     const char* keepInternalLinks;
     const char* openWithBookmarks;
+    const char* allHeadingsHtml;
+    const char* allHeadingsPdf;
+    const char* crossReferences;
     const char* save;
     const char* load;
     const char* ok;
@@ -35,6 +38,9 @@ struct DialogTexts {
     int useHomeX;        // check box 1009
     int internalLinksX;  // check box 1010
     int openBookmarksX;  // check box 1013
+    int allHeadingsHtmlX;  // check box 1020
+    int allHeadingsPdfX;   // check box 1021
+    int crossReferencesX;  // check box 1022
     // Save dialog (template 131).
     const char* saveTitle;
     const char* saveName;

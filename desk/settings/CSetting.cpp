@@ -12,13 +12,17 @@ void CSetting::CopyValues(const CSetting& other) {
     OpenBookmarks = other.OpenBookmarks;
     SkipHeadings = other.SkipHeadings;
     UseHome = other.UseHome;
+    AllHeadingsHtml = other.AllHeadingsHtml;
+    AllHeadingsPdf = other.AllHeadingsPdf;
+    CrossReferences = other.CrossReferences;
 }
 
 bool CSetting::SameValues(const CSetting& other) const {
     return HeadingLevel == other.HeadingLevel && HeadingLevelPdf == other.HeadingLevelPdf &&
            IndexWidth == other.IndexWidth && InternalLinks == other.InternalLinks &&
            OpenBookmarks == other.OpenBookmarks && SkipHeadings == other.SkipHeadings &&
-           UseHome == other.UseHome;
+           UseHome == other.UseHome && AllHeadingsHtml == other.AllHeadingsHtml &&
+           AllHeadingsPdf == other.AllHeadingsPdf && CrossReferences == other.CrossReferences;
 }
 
 }  // namespace vane

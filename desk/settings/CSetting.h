@@ -1,4 +1,4 @@
-// One parameter profile: a name and the seven publishing parameters.
+// One parameter profile: a name and the ten publishing parameters.
 #pragma once
 
 #include <string>
@@ -19,9 +19,9 @@ public:
     CSetting& operator=(const CSetting&) = default;
     virtual ~CSetting();
 
-    // Copies the seven parameters of other, not its name.
+    // Copies the parameters of other, not its name.
     void CopyValues(const CSetting& other);
-    // True when the seven parameters equal those of other (names are not compared).
+    // True when the parameters equal those of other (names are not compared).
     bool SameValues(const CSetting& other) const;
 
     std::string Name;
@@ -32,6 +32,9 @@ public:
     bool OpenBookmarks = true;  // PDF: open with the bookmark panel
     int SkipHeadings = 0;       // HTML: headings to skip, 0..1000
     bool UseHome = true;        // HTML: create a home page
+    bool AllHeadingsHtml = false;  // HTML: every outline level starts a page (-a)
+    bool AllHeadingsPdf = false;   // PDF: outline from every outline level (-a)
+    bool CrossReferences = false;  // PDF: cross-references and note marks link (-r)
 };
 
 }  // namespace vane

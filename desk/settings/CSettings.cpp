@@ -27,6 +27,12 @@ bool read_yes_no(const IniFile& file, const std::string& section, const char* ke
     return settings::to_lower(settings::trim(value)) == "yes";
 }
 
+// The options added after the first profiles: a file written before them has
+// no such key, and they stay off; only "yes" in any letter case turns one on.
+bool read_option(const IniFile& file, const std::string& section, const char* key) {
+    return settings::to_lower(settings::trim(file.value(section, key, "no"))) == "yes";
+}
+
 const char* yes_no(bool value) {
     return value ? "yes" : "no";
 }
@@ -53,6 +59,9 @@ bool CSettings::Load() {
         setting->InternalLinks = read_yes_no(file, section, "InternalLinks");
         setting->OpenBookmarks = read_yes_no(file, section, "OpenBookmarks");
         setting->UseHome = read_yes_no(file, section, "UseHome");
+        setting->AllHeadingsHtml = read_option(file, section, "AllHeadingsHtml");
+        setting->AllHeadingsPdf = read_option(file, section, "AllHeadingsPdf");
+        setting->CrossReferences = read_option(file, section, "CrossReferences");
         std::string key = setting->Name;
         profiles_.emplace(std::move(key), std::move(setting));
     }
@@ -76,6 +85,11 @@ std::string CSettings::Text() const {
         text += std::string("OpenBookmarks=") + yes_no(setting->OpenBookmarks) + "\r\n";
         text += "SkipHeadings=" + std::to_string(setting->SkipHeadings) + "\r\n";
         text += std::string("UseHome=") + yes_no(setting->UseHome) + "\r\n";
+        // After the keys every reader knows, so that an older reader finds
+        // those as before and passes over these.
+        text += std::string("AllHeadingsHtml=") + yes_no(setting->AllHeadingsHtml) + "\r\n";
+        text += std::string("AllHeadingsPdf=") + yes_no(setting->AllHeadingsPdf) + "\r\n";
+        text += std::string("CrossReferences=") + yes_no(setting->CrossReferences) + "\r\n";
         text += "\r\n";
     }
     return text;

@@ -50,10 +50,10 @@ CparametersDlg::CparametersDlg(QWidget* parent, ParameterSession& session, Promp
     const catalog::DialogTexts& texts = catalog::dialog_texts(catalog::current_language());
     const DialogUnits units = dialog_units_for(font());
     setWindowTitle(QString::fromUtf8(texts.parametersTitle));
-    size_dialog(this, units, 334, 150);
+    size_dialog(this, units, 334, 188);
 
     auto* htmlGroup = new QGroupBox(QString::fromUtf8(texts.htmlParameters), this);
-    place(htmlGroup, units, 0, 7, 7, 320, 54);
+    place(htmlGroup, units, 0, 7, 7, 320, 73);
     QLabel* label = add_label(this, units, texts.headingLevel, 19, 25, 46, 8);
     headingLevel_ = add_list(this, units, kIdHeadingLevel, 1, 6, 80, 22);
     keep_clear_of(label, headingLevel_);
@@ -66,28 +66,37 @@ CparametersDlg::CparametersDlg(QWidget* parent, ParameterSession& session, Promp
     label = add_label(this, units, texts.indexFrameWidth, 186, 44, 62, 8);
     indexWidth_ = add_number(this, units, kIdIndexWidth, 253, 41);
     keep_clear_of(label, indexWidth_);
+    label = add_label(this, units, texts.allHeadingsHtml, 19, 63, 110, 8);
+    allHeadingsHtml_ = add_check(this, units, kIdAllHeadingsHtml, texts.allHeadingsHtmlX, 62);
+    keep_clear_of(label, allHeadingsHtml_);
 
     auto* pdfGroup = new QGroupBox(QString::fromUtf8(texts.pdfParameters), this);
-    place(pdfGroup, units, 0, 7, 65, 320, 53);
-    label = add_label(this, units, texts.pdfHeadingLevel, 19, 83, 46, 8);
-    headingLevelPdf_ = add_list(this, units, kIdHeadingLevelPdf, 0, 6, 79, 80);
+    place(pdfGroup, units, 0, 7, 84, 320, 72);
+    label = add_label(this, units, texts.pdfHeadingLevel, 19, 102, 46, 8);
+    headingLevelPdf_ = add_list(this, units, kIdHeadingLevelPdf, 0, 6, 79, 99);
     keep_clear_of(label, headingLevelPdf_);
-    label = add_label(this, units, texts.keepInternalLinks, 19, 103, 61, 8);
-    internalLinks_ = add_check(this, units, kIdInternalLinks, texts.internalLinksX, 102);
+    label = add_label(this, units, texts.keepInternalLinks, 19, 122, 61, 8);
+    internalLinks_ = add_check(this, units, kIdInternalLinks, texts.internalLinksX, 121);
     keep_clear_of(label, internalLinks_);
-    label = add_label(this, units, texts.openWithBookmarks, 143, 103, 101, 8);
-    openBookmarks_ = add_check(this, units, kIdOpenBookmarks, texts.openBookmarksX, 102);
+    label = add_label(this, units, texts.openWithBookmarks, 143, 122, 101, 8);
+    openBookmarks_ = add_check(this, units, kIdOpenBookmarks, texts.openBookmarksX, 121);
     keep_clear_of(label, openBookmarks_);
+    label = add_label(this, units, texts.allHeadingsPdf, 19, 141, 72, 8);
+    allHeadingsPdf_ = add_check(this, units, kIdAllHeadingsPdf, texts.allHeadingsPdfX, 140);
+    keep_clear_of(label, allHeadingsPdf_);
+    label = add_label(this, units, texts.crossReferences, 143, 141, 99, 8);
+    crossReferences_ = add_check(this, units, kIdCrossReferences, texts.crossReferencesX, 140);
+    keep_clear_of(label, crossReferences_);
 
     auto* save = new QPushButton(QString::fromUtf8(texts.save), this);
-    place(save, units, kIdSave, 6, 129, 50, 14);
+    place(save, units, kIdSave, 6, 167, 50, 14);
     auto* load = new QPushButton(QString::fromUtf8(texts.load), this);
-    place(load, units, kIdLoad, 67, 129, 50, 14);
+    place(load, units, kIdLoad, 67, 167, 50, 14);
     auto* ok = new QPushButton(QString::fromUtf8(texts.ok), this);
-    place(ok, units, 1, 216, 129, 50, 14);
+    place(ok, units, 1, 216, 167, 50, 14);
     ok->setDefault(true);
     auto* cancel = new QPushButton(QString::fromUtf8(texts.cancel), this);
-    place(cancel, units, 2, 277, 129, 50, 14);
+    place(cancel, units, 2, 277, 167, 50, 14);
 
     connect(save, &QPushButton::clicked, this, [this] { session_.Save(*this); });
     connect(load, &QPushButton::clicked, this, [this] { session_.Load(*this); });
@@ -114,6 +123,9 @@ bool CparametersDlg::ReadControls() {
     controls.openBookmarks = openBookmarks_->isChecked();
     controls.skipHeadingsText = skipHeadings_->text().toStdString();
     controls.useHome = useHome_->isChecked();
+    controls.allHeadingsHtml = allHeadingsHtml_->isChecked();
+    controls.allHeadingsPdf = allHeadingsPdf_->isChecked();
+    controls.crossReferences = crossReferences_->isChecked();
     const ExchangeResult result = read_parameter_controls(controls, session_.Current());
     if (result.ok()) return true;
 
@@ -139,6 +151,9 @@ void CparametersDlg::WriteControls() {
     openBookmarks_->setChecked(controls.openBookmarks);
     skipHeadings_->setText(QString::fromStdString(controls.skipHeadingsText));
     useHome_->setChecked(controls.useHome);
+    allHeadingsHtml_->setChecked(controls.allHeadingsHtml);
+    allHeadingsPdf_->setChecked(controls.allHeadingsPdf);
+    crossReferences_->setChecked(controls.crossReferences);
 }
 
 std::optional<std::string> CparametersDlg::AskSaveName(const std::string& name) {

@@ -46,6 +46,9 @@ private:
     QLineEdit* skipHeadings_ = nullptr;
     QLineEdit* indexWidth_ = nullptr;
     QCheckBox* openBookmarks_ = nullptr;
+    QCheckBox* allHeadingsHtml_ = nullptr;
+    QCheckBox* allHeadingsPdf_ = nullptr;
+    QCheckBox* crossReferences_ = nullptr;
 };
 
 }  // namespace vane::desk

@@ -46,6 +46,9 @@ ExchangeResult read_parameter_controls(const ParameterControls& controls, CSetti
                           parameters.SkipHeadings);
     if (!result.ok()) return result;
     parameters.UseHome = controls.useHome;
+    parameters.AllHeadingsHtml = controls.allHeadingsHtml;
+    parameters.AllHeadingsPdf = controls.allHeadingsPdf;
+    parameters.CrossReferences = controls.crossReferences;
     return {};
 }
 
@@ -58,6 +61,9 @@ ParameterControls parameter_controls_for(const CSetting& parameters) {
     controls.openBookmarks = parameters.OpenBookmarks;
     controls.skipHeadingsText = std::to_string(parameters.SkipHeadings);
     controls.useHome = parameters.UseHome;
+    controls.allHeadingsHtml = parameters.AllHeadingsHtml;
+    controls.allHeadingsPdf = parameters.AllHeadingsPdf;
+    controls.crossReferences = parameters.CrossReferences;
     return controls;
 }
 

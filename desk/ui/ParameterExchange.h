@@ -16,8 +16,11 @@ inline constexpr int kIdInternalLinks = 1010;
 inline constexpr int kIdSkipHeadings = 1011;
 inline constexpr int kIdIndexWidth = 1012;
 inline constexpr int kIdOpenBookmarks = 1013;
+inline constexpr int kIdAllHeadingsHtml = 1020;
+inline constexpr int kIdAllHeadingsPdf = 1021;
+inline constexpr int kIdCrossReferences = 1022;
 
-// The state of the seven controls.
+// The state of the ten controls.
 struct ParameterControls {
     int headingLevelIndex = 0;     // list 1007, items "1" to "6"
     int headingLevelPdfIndex = 0;  // list 1008, items "0" to "6"
@@ -26,6 +29,9 @@ struct ParameterControls {
     bool openBookmarks = false;    // check box 1013
     std::string skipHeadingsText;  // edit 1011
     bool useHome = false;          // check box 1009
+    bool allHeadingsHtml = false;  // check box 1020
+    bool allHeadingsPdf = false;   // check box 1021
+    bool crossReferences = false;  // check box 1022
 };
 
 // Why an exchange stopped.
@@ -45,7 +51,7 @@ struct ExchangeResult {
 bool read_dialog_integer(const std::string& text, int& value);
 
 // Reads the controls into parameters in the order 1007, 1008, 1012, 1010,
-// 1013, 1011, 1009 and stops at the first failure. Fields read before the
+// 1013, 1011, 1009, then the check boxes 1020 to 1022, and stops at the first failure. Fields read before the
 // failure keep their new values, and an out-of-range number is stored as read
 // before it is refused.
 ExchangeResult read_parameter_controls(const ParameterControls& controls, CSetting& parameters);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "CSettings.h"
+#include "IniFile.h"
 #include "TempDir.h"
 
 namespace vane {
@@ -54,6 +55,9 @@ TEST(CSetting, DefaultsAndValueCopy) {
     EXPECT_TRUE(fresh.OpenBookmarks);
     EXPECT_EQ(fresh.SkipHeadings, 0);
     EXPECT_TRUE(fresh.UseHome);
+    EXPECT_FALSE(fresh.AllHeadingsHtml);
+    EXPECT_FALSE(fresh.AllHeadingsPdf);
+    EXPECT_FALSE(fresh.CrossReferences);
 
     CSetting other("other");
     other.HeadingLevel = 1;
@@ -63,11 +67,21 @@ TEST(CSetting, DefaultsAndValueCopy) {
     other.OpenBookmarks = false;
     other.SkipHeadings = 4;
     other.UseHome = false;
+    other.AllHeadingsHtml = true;
+    other.AllHeadingsPdf = true;
+    other.CrossReferences = true;
     CSetting copy("copy");
     copy.CopyValues(other);
     EXPECT_EQ(copy.Name, "copy");
     EXPECT_TRUE(copy.SameValues(other));
     EXPECT_FALSE(copy.SameValues(fresh));
+    // Each option alone makes the values differ.
+    for (bool CSetting::*option : {&CSetting::AllHeadingsHtml, &CSetting::AllHeadingsPdf,
+                                   &CSetting::CrossReferences}) {
+        CSetting one;
+        one.*option = true;
+        EXPECT_FALSE(one.SameValues(fresh));
+    }
 }
 
 TEST_F(CSettingsTest, MissingFileGivesTheDefaultProfileAndWritesIt) {
@@ -285,6 +299,70 @@ TEST_F(CSettingsTest, SaveLeavesNoTemporaryFile) {
     settings.Load();
     EXPECT_TRUE(settings.Save());
     EXPECT_FALSE(std::filesystem::exists(settings.Path() + ".tmp"));
+}
+
+// The options added later: a file written before them has no such key and
+// loads with them off; only "yes" turns one on; a save writes them and they
+// come back.
+TEST_F(CSettingsTest, OptionKeysOfLaterFilesReadOffWhenAbsent) {
+    struct Case {
+        const char* lines;
+        bool html, pdf, references;
+    } const cases[] = {
+        {"HeadingLevel=2\r\nInternalLinks=yes\r\nUseHome=yes\r\n", false, false, false},
+        {"AllHeadingsHtml=yes\r\n", true, false, false},
+        {"AllHeadingsPdf=YES\r\nCrossReferences= yes \r\n", false, true, true},
+        {"AllHeadingsHtml=\r\nAllHeadingsPdf=1\r\nCrossReferences=true\r\n", false, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.lines);
+        const CSetting& p = load_p(one_section(c.lines));
+        EXPECT_EQ(p.AllHeadingsHtml, c.html);
+        EXPECT_EQ(p.AllHeadingsPdf, c.pdf);
+        EXPECT_EQ(p.CrossReferences, c.references);
+    }
+}
+
+TEST_F(CSettingsTest, OptionsRoundTripAndOlderReadersFindTheirKeysUnchanged) {
+    settings.Load();
+    auto on = std::make_unique<CSetting>("On");
+    on->AllHeadingsHtml = true;
+    on->CrossReferences = true;
+    on->UseHome = false;
+    on->IndexWidth = 321;
+    settings.Store(std::move(on));
+
+    CSettings reread;
+    reread.SetPath(settings.Path());
+    reread.Load();
+    ASSERT_NE(reread.Find("On"), nullptr);
+    EXPECT_TRUE(reread.Find("On")->SameValues(*settings.Find("On")));
+    EXPECT_TRUE(reread.Find("On")->AllHeadingsHtml);
+    EXPECT_FALSE(reread.Find("On")->AllHeadingsPdf);
+    EXPECT_TRUE(reread.Find("On")->CrossReferences);
+
+    // A reader that knows only the first keys walks Setting1, Setting2 ... by
+    // name and reads each key by name: the new file gives it the same values
+    // as a file without the new keys.
+    std::string withoutOptions;
+    const std::string text = test::read_file(settings.Path());
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        const std::string line = text.substr(at, end - at + 2);
+        at = end + 2;
+        if (line.rfind("AllHeadings", 0) != 0 && line.rfind("CrossReferences", 0) != 0) withoutOptions += line;
+    }
+    const settings::IniFile withKeys = settings::IniFile::parse(text);
+    const settings::IniFile withoutKeys = settings::IniFile::parse(withoutOptions);
+    for (const char* section : {"Setting1", "Setting2", "Setting3"}) {
+        for (const char* key : {"Name", "HeadingLevel", "HeadingLevelPdf", "IndexWidth", "InternalLinks",
+                                "OpenBookmarks", "SkipHeadings", "UseHome"}) {
+            SCOPED_TRACE(std::string(section) + " " + key);
+            EXPECT_EQ(withKeys.value(section, key), withoutKeys.value(section, key));
+        }
+    }
+    EXPECT_EQ(withKeys.value("Setting1", "Name"), std::optional<std::string>("On"));
+    EXPECT_EQ(withKeys.value("Setting1", "UseHome"), std::optional<std::string>("no"));
 }
 
 }  // namespace

@@ -37,6 +37,14 @@ TEST(ConversionRunner, ArgumentVectorsFollowTheParameters) {
          [](CSetting& s) { s.InternalLinks = false, s.OpenBookmarks = false; },
          {"d2h", "-v", "-e", "-p", "200", "-d", "6", "-k", "0", "/d/r.doc"},
          {"d2p", "-v", "-p", "Folivane", "-d", "5", "-l", "/d/r.doc"}},
+        {"every outline level in both, cross-references in the PDF",
+         [](CSetting& s) { s.AllHeadingsHtml = true, s.AllHeadingsPdf = true, s.CrossReferences = true; },
+         {"d2h", "-v", "-e", "-a", "-p", "200", "-d", "6", "-k", "0", "/d/r.doc"},
+         {"d2p", "-v", "-p", "Folivane", "-d", "5", "-k", "-a", "-r", "/d/r.doc"}},
+        {"cross-references alone",
+         [](CSetting& s) { s.CrossReferences = true, s.InternalLinks = false; },
+         {"d2h", "-v", "-e", "-p", "200", "-d", "6", "-k", "0", "/d/r.doc"},
+         {"d2p", "-v", "-p", "Folivane", "-d", "5", "-l", "-k", "-r", "/d/r.doc"}},
         {"numbers",
          [](CSetting& s) {
              s.IndexWidth = 1000, s.HeadingLevel = 0, s.SkipHeadings = 37, s.HeadingLevelPdf = 0;

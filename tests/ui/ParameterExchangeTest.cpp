@@ -40,8 +40,13 @@ TEST(ParameterExchange, ReadsAllControls) {
     controls.openBookmarks = false;
     controls.skipHeadingsText = "3";
     controls.useHome = false;
+    controls.allHeadingsHtml = true;
+    controls.crossReferences = true;
     CSetting parameters;
     EXPECT_TRUE(read_parameter_controls(controls, parameters).ok());
+    EXPECT_TRUE(parameters.AllHeadingsHtml);
+    EXPECT_FALSE(parameters.AllHeadingsPdf);
+    EXPECT_TRUE(parameters.CrossReferences);
     EXPECT_EQ(parameters.HeadingLevel, 2);
     EXPECT_EQ(parameters.HeadingLevelPdf, 6);
     EXPECT_EQ(parameters.IndexWidth, 1000);
@@ -55,6 +60,9 @@ TEST(ParameterExchange, ReadsAllControls) {
     EXPECT_EQ(shown.indexWidthText, "1000");
     EXPECT_EQ(shown.skipHeadingsText, "3");
     EXPECT_FALSE(shown.useHome);
+    EXPECT_TRUE(shown.allHeadingsHtml);
+    EXPECT_FALSE(shown.allHeadingsPdf);
+    EXPECT_TRUE(shown.crossReferences);
 }
 
 TEST(ParameterExchange, StopsAtTheFirstFailure) {

@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest/QTest>
@@ -10,6 +12,7 @@
 #include "CparametersDlg.h"
 #include "CsaveDlg.h"
 #include "CvanedeskDlg.h"
+#include "DialogTexts.h"
 #include "MessageCatalog.h"
 #include "QtTestSupport.h"
 #include "RecordingCore.h"
@@ -181,6 +184,67 @@ TEST_F(ParametersDialog, LoadCancelledChangesNothing) {
         click(dialog, 2);
     });
     EXPECT_EQ(session.CurrentProfileName(), "");
+}
+
+TEST_F(ParametersDialog, OptionBoxesShowAndStoreTheOptions) {
+    settings.Find(CSettings::kCurrentSetting)->AllHeadingsPdf = true;
+    RunSettings([&](CparametersDlg* dialog) {
+        EXPECT_FALSE(control<QCheckBox>(dialog, 1020)->isChecked());
+        EXPECT_TRUE(control<QCheckBox>(dialog, 1021)->isChecked());
+        EXPECT_FALSE(control<QCheckBox>(dialog, 1022)->isChecked());
+        QTest::mouseClick(control<QCheckBox>(dialog, 1020), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(dialog, 1021), Qt::LeftButton);
+        QTest::mouseClick(control<QCheckBox>(dialog, 1022), Qt::LeftButton);
+        click(dialog, 1);
+        EXPECT_FALSE(dialog->isVisible());
+    });
+    EXPECT_TRUE(Stored().AllHeadingsHtml);
+    EXPECT_FALSE(Stored().AllHeadingsPdf);
+    EXPECT_TRUE(Stored().CrossReferences);
+}
+
+// Each new label shows its whole text before its check box, and the box lies
+// inside its group, in English and in French.
+TEST_F(ParametersDialog, OptionLabelsFitBesideTheirBoxesInBothLanguages) {
+    for (const catalog::Language language : {catalog::Language::English, catalog::Language::French}) {
+        SCOPED_TRACE(language == catalog::Language::French ? "French" : "English");
+        catalog::set_current_language(language);
+        const catalog::DialogTexts& texts = catalog::dialog_texts(language);
+        CparametersDlg dialog(nullptr, session, prompter);
+        dialog.show();
+        const struct {
+            int id;
+            const char* label;
+            const char* group;
+        } boxes[] = {{1020, texts.allHeadingsHtml, texts.htmlParameters},
+                     {1021, texts.allHeadingsPdf, texts.pdfParameters},
+                     {1022, texts.crossReferences, texts.pdfParameters}};
+        for (const auto& box : boxes) {
+            SCOPED_TRACE(box.label);
+            QLabel* label = nullptr;
+            for (QLabel* l : dialog.findChildren<QLabel*>())
+                if (l->text() == QString::fromUtf8(box.label)) label = l;
+            QGroupBox* group = nullptr;
+            for (QGroupBox* g : dialog.findChildren<QGroupBox*>())
+                if (g->title() == QString::fromUtf8(box.group)) group = g;
+            auto* check = control<QCheckBox>(&dialog, box.id);
+            ASSERT_NE(label, nullptr);
+            ASSERT_NE(group, nullptr);
+            ASSERT_NE(check, nullptr);
+            EXPECT_GE(label->width(), label->sizeHint().width());
+            EXPECT_LT(label->geometry().right(), check->x());
+            EXPECT_TRUE(group->geometry().contains(check->geometry())) << check->x() << "," << check->y();
+            EXPECT_TRUE(group->geometry().contains(label->geometry()));
+            // Nothing else on the row lies between the label and its box.
+            for (QWidget* other : dialog.findChildren<QWidget*>()) {
+                if (other == label || other == check || other == group || other->parent() != &dialog) continue;
+                const QRect r = other->geometry();
+                const bool sameRow = r.top() < label->geometry().bottom() && r.bottom() > label->geometry().top();
+                if (sameRow && r.left() > label->x()) EXPECT_GE(r.left(), label->geometry().right()) << r.left();
+            }
+        }
+    }
+    catalog::set_current_language(catalog::Language::English);
 }
 
 TEST(LoadDialog, ListsSortedWithoutRegardToCase) {
