@@ -167,7 +167,8 @@ void ReferenceLinks::linkNumber(word::Range& text, word::Selection& selection, c
         const float width = docinfo_.pageWidth(page);
         const float top = docinfo_.pageHeight(page) - std::max(v - 0.5f, 0.0f);
         const std::int32_t left = edge_from(h - size, width, landscape);
-        const std::int32_t right = edge_from(h, width, landscape);
+        // Up to the text's start itself: a narrow number ends right there.
+        const std::int32_t right = edge_from(h + 0.5f, width, landscape);
         if (left != right) {
             boxes.emplace_back(page, static_cast<std::int32_t>(top),
                                static_cast<std::int32_t>(top - size - 0.5f), left, right);

@@ -42,14 +42,16 @@ public:
     }
 
     // Copies `source` into the work folder as `stem` and publishes it, with
-    // `office` also through the office's own export.
-    Result publish(const std::string& source, const std::string& stem, bool office = true) {
+    // `office` also through the office's own export; `options` go before d2p's own.
+    Result publish(const std::string& source, const std::string& stem, bool office = true,
+                   const std::string& options = {}) {
         namespace fs = std::filesystem;
         Result r;
         const std::string document = work_.file(stem + fs::path(source).extension().string());
         fs::copy_file(source, document, fs::copy_options::overwrite_existing);
         const std::string pdf = work_.file(stem + ".pdf");
-        const ShellRun run = vane("d2p -v -p " + queue_ + " -o " + quoted(pdf) + " " + quoted(document));
+        const ShellRun run =
+            vane("d2p -v " + options + " -p " + queue_ + " -o " + quoted(pdf) + " " + quoted(document));
         r.status = run.status;
         r.log = run.out;
         if (run.status == 0 && fs::exists(pdf)) r.pdf = pdf;

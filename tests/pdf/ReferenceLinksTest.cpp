@@ -125,12 +125,12 @@ TEST_F(ReferenceLinksTest, NoteMarksLinkToTheirNotesAndBack) {
     EXPECT_EQ(seen(), (std::vector<Seen>{
                           // mark "1": 72 + 4*6 - 0.5 .. +6; to 842 - (780 - 8.42) + 0.5
                           {LinkType::Internal, 1, 742, 730, 95, 101, 1, 70},
-                          // the footnote's number: 12 points left of 72; to 842 - (100 - 8.42) + 0.5
-                          {LinkType::Internal, 1, 62, 50, 59, 71, 1, 750},
+                          // the footnote's number: from 12 points left of 72 to 72; to 842 - (100 - 8.42) + 0.5
+                          {LinkType::Internal, 1, 62, 50, 59, 72, 1, 750},
                           // mark "i": 72 + 4*6 - 0.5 on the line at 120; to 842 - (90 - 8.42) + 0.5
                           {LinkType::Internal, 1, 722, 710, 95, 101, 2, 760},
                           // the endnote's number: its text is 10 points, from 80
-                          {LinkType::Internal, 2, 752, 742, 69, 79, 1, 730},
+                          {LinkType::Internal, 2, 752, 742, 69, 80, 1, 730},
                       }));
 }
 

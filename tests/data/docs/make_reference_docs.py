@@ -1,0 +1,158 @@
+#!/usr/bin/env python3
+"""Writes the test document with cross-references, footnotes and endnotes, as raw .docx XML.
+
+    python3 tests/data/docs/make_reference_docs.py [output directory]   (default: this directory)
+
+  cross-references   A4, three pages and the endnotes. Page 1: a REF field with \\h to the
+                     heading "Results" (bookmark _Ref100), a PAGEREF with \\h to it, the same
+                     REF without \\h, a REF with \\h to a bookmark the document lacks, and the
+                     marks of footnotes 1 and 2 and of endnote 1. Page 2: the mark of footnote 3
+                     and a NOTEREF with \\h to footnote 1's mark (bookmark _Ref200). Page 3: the
+                     heading "Results" and the mark of endnote 2. Each footnote's text sits at
+                     the foot of its mark's page; the endnotes after the last page's text.
+"""
+
+import os
+import sys
+import zipfile
+from xml.sax.saxutils import escape
+
+W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" ' \
+    'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
+
+CONTENT_TYPES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
+<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
+<Default Extension="xml" ContentType="application/xml"/>
+<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>
+<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>
+<Override PartName="/word/footnotes.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.footnotes+xml"/>
+<Override PartName="/word/endnotes.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.endnotes+xml"/>
+</Types>"""
+
+ROOT_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
+<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>
+</Relationships>"""
+
+DOC_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
+<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>
+<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/footnotes" Target="footnotes.xml"/>
+<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/endnotes" Target="endnotes.xml"/>
+</Relationships>"""
+
+STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
+<w:styles %s>
+<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii="Liberation Serif" w:hAnsi="Liberation Serif"/>
+<w:sz w:val="22"/></w:rPr></w:rPrDefault></w:docDefaults>
+<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/></w:style>
+<w:style w:type="paragraph" w:styleId="Heading1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/>
+<w:pPr><w:keepNext/><w:outlineLvl w:val="0"/></w:pPr><w:rPr><w:b/><w:sz w:val="32"/></w:rPr></w:style>
+<w:style w:type="paragraph" w:styleId="FootnoteText"><w:name w:val="footnote text"/><w:basedOn w:val="Normal"/>
+<w:rPr><w:sz w:val="20"/></w:rPr></w:style>
+<w:style w:type="paragraph" w:styleId="EndnoteText"><w:name w:val="endnote text"/><w:basedOn w:val="Normal"/>
+<w:rPr><w:sz w:val="20"/></w:rPr></w:style>
+<w:style w:type="character" w:styleId="FootnoteReference"><w:name w:val="footnote reference"/>
+<w:rPr><w:vertAlign w:val="superscript"/></w:rPr></w:style>
+<w:style w:type="character" w:styleId="EndnoteReference"><w:name w:val="endnote reference"/>
+<w:rPr><w:vertAlign w:val="superscript"/></w:rPr></w:style>
+</w:styles>""" % W
+
+FILLER = "Filler text of a known length that fills the page before the next part begins. "
+
+
+def run(text):
+    return '<w:r><w:t xml:space="preserve">%s</w:t></w:r>' % escape(text)
+
+
+def field(code, result):
+    return ('<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText xml:space="preserve">%s</w:instrText></w:r>'
+            '<w:r><w:fldChar w:fldCharType="separate"/></w:r>%s<w:r><w:fldChar w:fldCharType="end"/></w:r>'
+            % (escape(code), run(result)))
+
+
+def para(*parts, style=None, page_break=False):
+    ppr = ""
+    if style or page_break:
+        ppr = "<w:pPr>%s%s</w:pPr>" % ('<w:pStyle w:val="%s"/>' % style if style else "",
+                                        "<w:pageBreakBefore/>" if page_break else "")
+    return "<w:p>%s%s</w:p>" % (ppr, "".join(parts))
+
+
+def bookmark(ident, name, *parts):
+    return ('<w:bookmarkStart w:id="%d" w:name="%s"/>%s<w:bookmarkEnd w:id="%d"/>'
+            % (ident, name, "".join(parts), ident))
+
+
+def mark(kind, ident):
+    """The reference mark of footnote or endnote `ident` in the body."""
+    style = "FootnoteReference" if kind == "footnote" else "EndnoteReference"
+    return '<w:r><w:rPr><w:rStyle w:val="%s"/></w:rPr><w:%sReference w:id="%d"/></w:r>' % (style, kind, ident)
+
+
+def notes(kind, texts):
+    """footnotes.xml or endnotes.xml: the two separators, then one note per text (ids from 1)."""
+    tag = "w:" + kind
+    style = "FootnoteText" if kind == "footnote" else "EndnoteText"
+    ref = "FootnoteReference" if kind == "footnote" else "EndnoteReference"
+    out = ['<%s w:type="separator" w:id="-1"><w:p><w:r><w:separator/></w:r></w:p></%s>' % (tag, tag),
+           '<%s w:type="continuationSeparator" w:id="0"><w:p><w:r><w:continuationSeparator/></w:r></w:p></%s>'
+           % (tag, tag)]
+    for i, text in enumerate(texts, 1):
+        out.append('<%s w:id="%d"><w:p><w:pPr><w:pStyle w:val="%s"/></w:pPr>'
+                   '<w:r><w:rPr><w:rStyle w:val="%s"/></w:rPr><w:%sRef/></w:r>%s</w:p></%s>'
+                   % (tag, i, style, ref, kind, run(" " + text), tag))
+    return ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:%ss %s>%s</w:%ss>'
+            % (kind, W, "".join(out), kind))
+
+
+def cross_references():
+    body = [
+        para(run("Cross-references and notes"), style="Heading1"),
+        para(run("Linked: see the chapter "), field(" REF _Ref100 \\h ", "Results"), run(" on page "),
+             field(" PAGEREF _Ref100 \\h ", "3"), run(".")),
+        para(run("Not linked: the chapter "), field(" REF _Ref100 ", "Results"), run(" again.")),
+        para(run("Broken: the chapter "), field(" REF _Ref999 \\h ", "Missing"), run(" that is gone.")),
+        para(run("A first footnote"), bookmark(200, "_Ref200", mark("footnote", 1)),
+             run(", a second one"), mark("footnote", 2), run(" and an endnote"), mark("endnote", 1), run(".")),
+        para(run(FILLER * 2)),
+        para(run("The second page has a third footnote"), mark("footnote", 3), run("."), page_break=True),
+        para(run("Note reference: see note "), field(" NOTEREF _Ref200 \\h ", "1"), run(" above.")),
+        para(run(FILLER * 2)),
+        para(bookmark(100, "_Ref100", run("Results")), style="Heading1", page_break=True),
+        para(run("The last page holds a second endnote"), mark("endnote", 2), run(".")),
+        para(run(FILLER)),
+        '<w:sectPr><w:footnotePr><w:numFmt w:val="decimal"/></w:footnotePr>'
+        '<w:endnotePr><w:numFmt w:val="lowerRoman"/></w:endnotePr><w:pgSz w:w="11906" w:h="16838"/>'
+        '<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="567" w:footer="567" '
+        'w:gutter="0"/></w:sectPr>',
+    ]
+    footnotes = notes("footnote", ["The first footnote.", "The second footnote.", "The third footnote."])
+    endnotes = notes("endnote", ["The first endnote.", "The second endnote."])
+    return body, footnotes, endnotes
+
+
+def write(path, body, footnotes, endnotes):
+    document = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document %s><w:body>%s</w:body>'
+                '</w:document>' % (W, "".join(body)))
+    with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
+        z.writestr("[Content_Types].xml", CONTENT_TYPES)
+        z.writestr("_rels/.rels", ROOT_RELS)
+        z.writestr("word/_rels/document.xml.rels", DOC_RELS)
+        z.writestr("word/styles.xml", STYLES)
+        z.writestr("word/footnotes.xml", footnotes)
+        z.writestr("word/endnotes.xml", endnotes)
+        z.writestr("word/document.xml", document)
+
+
+def main():
+    outdir = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
+    os.makedirs(outdir, exist_ok=True)
+    path = os.path.join(outdir, "cross-references.docx")
+    write(path, *cross_references())
+    print("%s (%d bytes)" % (path, os.path.getsize(path)))
+
+
+if __name__ == "__main__":
+    main()

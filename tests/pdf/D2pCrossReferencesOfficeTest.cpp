@@ -1,0 +1,86 @@
+// d2p -r with the real office on tests/data/docs/cross-references.docx (made
+// by tests/data/docs/make_reference_docs.py), read back from the PDF: each
+// cross-reference, footnote mark and endnote mark is a link over its own text
+// to the page of its target, and each note's number leads back to its mark.
+#define POINTERHOLDER_TRANSITION 4
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "OfficePublisher.h"
+
+namespace vane::test {
+namespace {
+
+// source page, destination page, the text the link covers (blanks left out)
+using Seen = std::tuple<int, int, std::string>;
+
+class D2pCrossReferencesOffice : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        publisher_ = new OfficePublisher();
+        notReady_ = publisher_->start();
+    }
+    static void TearDownTestSuite() {
+        delete publisher_;
+        publisher_ = nullptr;
+    }
+    void SetUp() override {
+        if (notReady_.rfind("no word processor", 0) == 0) GTEST_SKIP() << notReady_;
+        ASSERT_TRUE(notReady_.empty()) << notReady_;
+    }
+    static std::string fixture() { return source_dir() + "/tests/data/docs/cross-references.docx"; }
+
+    static inline OfficePublisher* publisher_ = nullptr;
+    static inline std::string notReady_;
+};
+
+TEST_F(D2pCrossReferencesOffice, WithoutTheOptionTheDocumentHasNoLinks) {
+    const OfficePublisher::Result r = publisher_->publish(fixture(), "plain", false);
+    ASSERT_EQ(r.status, 0) << r.log;
+    ASSERT_FALSE(r.pdf.empty()) << r.log;
+    EXPECT_TRUE(read_marks(r.pdf).links.empty());
+}
+
+TEST_F(D2pCrossReferencesOffice, ReferencesAndNoteMarksLinkToTheirTargetsAndBack) {
+    const OfficePublisher::Result r = publisher_->publish(fixture(), "linked", false, "-r");
+    ASSERT_EQ(r.status, 0) << r.log;
+    ASSERT_FALSE(r.pdf.empty()) << r.log;
+    TempDir scratch;
+    const PdfReadBack pdf = read_back(r.pdf, scratch.file("unrotated.pdf"));
+    ASSERT_EQ(pdf.pages.size(), 4u) << "three pages of text, then the endnotes";
+    EXPECT_TRUE(off_page_marks(pdf).empty());
+
+    std::vector<Seen> seen;
+    for (const PdfLink& link : pdf.links) {
+        ASSERT_GE(link.page, 1);
+        ASSERT_LE(link.page, 4);
+        const PdfPage& page = pdf.pages[static_cast<std::size_t>(link.page - 1)];
+        seen.emplace_back(link.page, link.destPage,
+                          squeeze_blanks(text_of(glyphs_inside(page, link.rect, 0.5))));
+    }
+    std::sort(seen.begin(), seen.end());
+    // The office keeps no trace of a reference field's "\h": the one written
+    // without it is linked too, as in the office's own export. The reference
+    // to a bookmark the document lacks has nowhere to go and no link.
+    const std::vector<Seen> expected = {
+        {1, 1, "1"},                      // footnote 1's mark, to its note at the page's foot
+        {1, 1, "1"},                      // footnote 1's number, back to the mark
+        {1, 1, "2"},                      // the same for footnote 2
+        {1, 1, "2"},       {1, 3, "3"},   // PAGEREF \h: the heading's page number
+        {1, 3, "Results"},                // REF \h
+        {1, 3, "Results"},                // REF without \h
+        {1, 4, "i"},                      // endnote 1's mark, to the endnotes page
+        {2, 2, "3"},                      // footnote 3 and its number, on page 2
+        {2, 2, "3"},       {3, 4, "ii"},  // endnote 2's mark
+        {4, 1, "i"},                      // the endnotes' numbers, back to their marks
+        {4, 3, "ii"},
+    };
+    EXPECT_EQ(seen, expected);
+}
+
+}  // namespace
+}  // namespace vane::test
