@@ -83,6 +83,16 @@ int LineWalker::lineStart(int position) {
     return map_.positionOf(document_.viewCursor()->getStart());
 }
 
+bool LineWalker::wrapsAt(int position) {
+    const auto& entry = map_.entries()[static_cast<std::size_t>(map_.entryAt(position))];
+    if (position <= entry.start || position >= entry.start + entry.length) return false;
+    moveView(position);
+    const Reference<css::view::XLineCursor> line(document_.viewCursor(), UNO_QUERY_THROW);
+    if (!line->isAtStartOfLine()) return false;
+    const std::string last = utf8(map_.cursorOver(position - 1, position)->getString());
+    return last != "\n" && last != "\r";
+}
+
 int LineWalker::lineEnd(int position, bool& wrapped) {
     moveView(position);
     const Reference<css::view::XLineCursor> line(document_.viewCursor(), UNO_QUERY_THROW);

@@ -23,6 +23,9 @@ public:
     // Where a selection at the wrap point `position` is shown: the end of the line before.
     PageGeometry::Place placeAtLineEnd(int position);
     int lineStart(int position);
+    // Whether a line of a paragraph starts at `position` where the line
+    // before breaks by wrapping (not at a manual line break).
+    bool wrapsAt(int position);
     // The end of the line holding `position`; `wrapped` tells a wrap point
     // from the end of a paragraph's text.
     int lineEnd(int position, bool& wrapped);

@@ -1,7 +1,8 @@
 // The application's selection as handed out: the main text's selection, or
 // the selection inside a story of its own while a range of one (a footnote,
 // header or footer, text box) is selected. Adds the line moves of the main
-// text and the place of a selection left at the end of a wrapped line.
+// text and the place of a selection left at the end of a wrapped line (by
+// the end key, or by moving forward onto the wrap point).
 #pragma once
 
 #include <memory>
@@ -27,7 +28,7 @@ public:
     int moveStart(int unit, int count) override { return active().moveStart(unit, count); }
     int moveEnd(int unit, int count) override { return active().moveEnd(unit, count); }
     void collapse(int direction) override;
-    int homeKey(int unit, int extend) override { return active().homeKey(unit, extend); }
+    int homeKey(int unit, int extend) override;
     int endKey(int unit, int extend) override;
     double information(int code) override;
     std::unique_ptr<word::Range> range() override { return active().range(); }
@@ -36,6 +37,9 @@ public:
 
 private:
     bool inStory() const { return document_->story != nullptr; }
+    bool collapsedAtLineEnd() const {
+        return document_->atLineEnd && document_->selectionStart == document_->selectionEnd;
+    }
     word::Selection& active() { return inStory() ? static_cast<word::Selection&>(story_) : main_; }
 
     std::shared_ptr<DocumentSession> document_;

@@ -87,6 +87,7 @@ int OfficeStorySelection::move(int unit, int count) {
             return 0;
         }
         int position = count > 0 ? text.selectionEnd : text.selectionStart;
+        const bool fromLineEnd = document_->atLineEnd && text.selectionStart == text.selectionEnd;
         int remaining = count > 0 ? count : -count;
         int moved = 0;
         if (text.selectionEnd > text.selectionStart) {
@@ -116,15 +117,20 @@ int OfficeStorySelection::move(int unit, int count) {
                 }
             } else if (unit == kUnitLine) {
                 int lines = 0;
+                // A selection shown at a line's end moves from that line.
                 position = LineWalker(*document_, text.map())
-                               .lineDown(position, count > 0 ? remaining : -remaining, lines);
+                               .lineDown(fromLineEnd ? position - 1 : position,
+                                         count > 0 ? remaining : -remaining, lines);
                 moved += lines;
             } else {
                 throw std::runtime_error("unit not supported");
             }
         }
         position = std::min(position, last);
-        set(position, position);
+        // Moving forward onto a wrap point leaves the selection at the end of the line moved along.
+        const bool lineEnd = unit == kUnitCharacter && count > 0 &&
+                             LineWalker(*document_, text.map()).wrapsAt(position);
+        set(position, position, lineEnd);
         return count > 0 ? moved : -moved;
     });
 }
@@ -200,7 +206,8 @@ int OfficeStorySelection::homeKey(int unit, int extend) {
         const int old = text.selectionStart;
         int target = 0;
         if (unit == kUnitLine) {
-            target = LineWalker(*document_, text.map()).lineStart(old);
+            const bool lineEnd = document_->atLineEnd && text.selectionStart == text.selectionEnd;
+            target = LineWalker(*document_, text.map()).lineStart(lineEnd ? old - 1 : old);
         } else if (unit != kUnitStory) {
             throw std::runtime_error("unit not supported");
         }
@@ -216,7 +223,10 @@ int OfficeStorySelection::endKey(int unit, int extend) {
         int target = std::max(0, text.end() - 1);
         bool wrapped = false;
         if (unit == kUnitLine) {
-            target = LineWalker(*document_, text.map()).lineEnd(old, wrapped);
+            // Already at the end of the line it is shown on, or to the end of its line.
+            wrapped = document_->atLineEnd && text.selectionStart == text.selectionEnd;
+            if (!wrapped) target = LineWalker(*document_, text.map()).lineEnd(old, wrapped);
+            else target = old;
         } else if (unit != kUnitStory) {
             throw std::runtime_error("unit not supported");
         }

@@ -762,5 +762,44 @@ TEST_F(OfficeLinksTest, AdjacentLinksWithOneAddressStaySeparate) {
     document->close(false);
 }
 
+// A web address typed as pieces, some of which end exactly where their line
+// wraps: each piece is measured on the line it ends, from its first glyph to
+// its last, and not out to the start of the next line.
+TEST_F(OfficeLinksTest, LinkPiecesEndingAtAWrapStayOnTheirLine) {
+    Application& app = test::shared_office();
+    auto document = app.documents()->open(
+        test::shared_dir() + "/corpus/public/oxsdk__632399205748969391_Moon_Tregillus.docx", {});
+    ASSERT_NE(document, nullptr);
+    document->repaginate();
+    const std::string pdfPath = dir.file("rendered.pdf");
+    dynamic_cast<OfficeDocument&>(*document).exportPdf(pdfPath);
+    const auto words = read_pdf_words(pdfPath);
+    auto selection = app.selection();
+    auto links = document->hyperlinks();
+    int atWrap = 0;
+    for (int i = 1; i <= links->count(); ++i) {
+        auto link = links->item(i);
+        link->range()->select();
+        const std::string text = selection->range()->text();
+        // A piece ending where a line starts ends at a wrap point.
+        const int end = selection->range()->end();
+        selection->collapse(kCollapseEnd);
+        selection->homeKey(kUnitLine, kMove);
+        if (selection->start() != end) continue;
+        ++atWrap;
+        link->range()->select();
+        const auto measured = measure_lines(*selection);
+        ASSERT_FALSE(measured.empty()) << text;
+        const LineBox& last = measured.back();
+        const EdgeError error = edge_error(last, words);
+        EXPECT_LT(last.left, last.right) << "link " << i << " \"" << text << "\"";
+        EXPECT_LE(std::max({error.left, error.right, error.top}), 1.0)
+            << "link " << i << " \"" << text << "\" page " << last.page << " top " << last.top << " left "
+            << last.left << " right " << last.right;
+    }
+    EXPECT_GE(atWrap, 1) << "no link piece ends at a wrap point";
+    document->close(false);
+}
+
 }  // namespace
 }  // namespace vane
