@@ -153,6 +153,9 @@ std::string HtmlAnchorRepair::normalized(std::string_view text) {
             space = !out.empty();
             continue;
         }
+        // Other control characters draw nothing: the export writes "\a\x03\b"
+        // where an empty field lies, before a title the document holds without.
+        if (byte < 0x20) continue;
         if (space) out += ' ';
         space = false;
         out += c;

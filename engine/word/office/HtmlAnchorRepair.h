@@ -62,7 +62,7 @@ public:
                                      int* unlinked = nullptr);
     // Text as both sides are compared: every run of white space (no-break
     // spaces and line breaks included) one space, none at either end, soft
-    // hyphens dropped.
+    // hyphens and other control characters dropped.
     static std::string normalized(std::string_view text);
     // The text of an element's content: tags dropped (a <br> is a space),
     // character references decoded, normalised.

@@ -49,6 +49,7 @@ const TextCase kTexts[] = {
     {"Tom &amp; Jerry&nbsp;&#8209;&#x41;&lt;&gt;&quot;", "Tom & Jerry \xE2\x80\x91" "A<>\""},
     {"line<br/>break", "line break"},
     {"soft&shy;hyphen", "softhyphen"},
+    {"\a\x03\b\a\x03\b#define MD_BAD_CMD_CODE&nbsp; (-1)", "#define MD_BAD_CMD_CODE (-1)"},
     {"&unknown; stays", "&unknown; stays"},
     {"  ", ""},
 };
@@ -113,6 +114,13 @@ const InsertCase kInserts[] = {
      {{"AAAAAAAAFD", {"", false, 0, 0, true}}},
      "<body><p>A</p>\n<a name=\"AAAAAAAAFD\"></a></body></html>",
      1},
+    {"repeated titles, some behind the marks the export writes for empty fields",
+     "<h3><a name=\"A1\"></a>\a\x03\bMacros</h3><h3>Macros</h3><h3>\a\x03\bMacros</h3>"
+     "<p>#define X</p><h4>\a\x03\b#define X</h4>",
+     {{"A3", {"Macros", true, 2, 2}}, {"X", {"#define X", true, 0, 1}}},
+     "<h3><a name=\"A1\"></a>\a\x03\bMacros</h3><h3>Macros</h3><h3><a name=\"A3\"></a>\a\x03\bMacros</h3>"
+     "<p>#define X</p><h4><a name=\"X\"></a>\a\x03\b#define X</h4>",
+     2},
     {"an occurrence beyond the elements: nothing put",
      "<h1>A</h1>",
      {{"a2", {"A", true, 1, 1}}},

@@ -2,6 +2,7 @@
 // selection's movements over linear positions, HTML and PostScript output.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -9,6 +10,7 @@
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
+#include "word/office/HtmlAnchorRepair.h"
 #include "word/office/OfficeDocument.h"
 #include "word/office/ParagraphMap.h"
 
@@ -258,6 +260,45 @@ TEST_F(OfficeDocuments, HtmlExportKeepsHeadingsAndBookmarkAnchors) {
     const std::string html = test::read_file(dir.file("out.html"));
     EXPECT_NE(html.find("<h1"), std::string::npos);
     EXPECT_TRUE(std::regex_search(html, std::regex(R"(<a name="_Toc76372684")")));
+}
+
+// A generated reference manual whose bookmarks sit on titles that recur
+// ("Macros", "#include ...") or between two paragraphs: every link of the
+// export reaches an anchor, each on its own heading.
+TEST_F(OfficeDocuments, HtmlExportAnchorsEveryLinkedBookmarkOfRepeatedTitles) {
+    test::TempDir dir;
+    auto document = test::shared_office().documents()->open(
+        test::shared_dir() + "/corpus/wide/nasa-md__MD_DevelopersGuide.docx", {});
+    ASSERT_NE(document, nullptr);
+    document->saveAs(dir.file("out.html"), kFormatFilteredHtml, true);
+    document->close(false);
+    const std::string html = test::read_file(dir.file("out.html"));
+    EXPECT_EQ(HtmlAnchorRepair::missingTargets(html), std::vector<std::string>{});
+    // Each anchor sits first in its own title (past the marks the export
+    // writes for empty fields): the fifth of the "Macros" headings, and the
+    // headings that bookmarks set between two paragraphs belong to.
+    const struct {
+        const char* name;
+        const char* element;  // its opening tag's start
+        const char* text;     // the title's text up to its next tag
+    } expected[] = {{"AAAAAAAAEI", "<h3", "Macros"},
+                    {"AAAAAAAABI", "<h4", "#define MD_BAD_CMD_CODE&nbsp; (-1)"},
+                    {"AAAAAAAABJ", "<h4", "#define MD_BAD_MSG_ID&nbsp; (-2)"},
+                    {"AAAAAAAABU", "<p", ""}};  // its text comes in a <font>
+    for (const auto& want : expected) {
+        SCOPED_TRACE(want.name);
+        const std::size_t at = html.find(std::string("<a name=\"") + want.name + "\"></a>");
+        ASSERT_NE(at, std::string::npos);
+        EXPECT_EQ(html.compare(html.rfind('<', at - 1), std::strlen(want.element), want.element), 0);
+        std::size_t text = html.find("</a>", at) + 4;
+        while (text < html.size() && static_cast<unsigned char>(html[text]) < 0x20) ++text;
+        EXPECT_EQ(html.substr(text, html.find('<', text) - text), want.text);
+    }
+    int macrosBefore = 0;
+    for (std::size_t at = html.find("Macros</h3>"); at < html.find("\"AAAAAAAAEI\"");
+         at = html.find("Macros</h3>", at + 1))
+        ++macrosBefore;
+    EXPECT_EQ(macrosBefore, 4);
 }
 
 TEST_F(OfficeDocuments, PrintOutWritesSearchablePostScriptWithLandscapePagesTurned) {
