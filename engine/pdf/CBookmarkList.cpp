@@ -43,10 +43,12 @@ std::string referenced_bookmark(const std::string& code) {
     return name;
 }
 
-// The title as the reader sees the heading: its list number first. A label
-// without a letter or digit (a bullet) is left out.
+// The title as the reader sees the heading: its list number first (without
+// the blanks that may end it). A label without a letter or digit (a bullet)
+// is left out.
 std::string numbered_title(const std::string& label, const std::string& title) {
-    const std::string number = clean_title(label);
+    std::string number = clean_title(label);
+    while (!number.empty() && number.back() == ' ') number.pop_back();
     bool shown = false;
     for (const char c : number) {
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) shown = true;

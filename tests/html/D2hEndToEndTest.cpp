@@ -529,6 +529,45 @@ TEST_F(D2hEndToEnd, EveryDocumentPublishesOnePagePerHeading) {
     }
 }
 
+// -a: the appendix in a style of its own and the paragraph given an outline
+// level of its own start pages and are in the index, numbered as the reader
+// sees them; without -a they are neither.
+TEST_F(D2hEndToEnd, AllHeadingsGivesOutlineParagraphsTheirPages) {
+    const std::string document = env("VANE_SOURCE_DIR") + "/tests/data/docs/outline-levels.docx";
+    const struct {
+        const char* options;
+        std::vector<std::pair<std::string, int>> nodes;  // title, parent
+    } cases[] = {
+        {"-s -d 3", {{"2 History", 0}, {"2.1 Origins", 1}, {"2.2 Growth", 1}, {"3 Accounts", 0}}},
+        {"-s -a -d 3",
+         {{"2 History", 0},
+          {"2.1 Origins", 1},
+          {"2.2 Growth", 1},
+          {"3 Accounts", 0},
+          {"4 Appendix", 0},
+          {"4.1 Method note", 5}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options);
+        TempDir work;
+        const ShellRun r = publish(document, c.options, work);
+        ASSERT_EQ(r.status, 0) << r.out;
+        const std::vector<Node> nodes =
+            index_nodes(read_file(work.file("outline-levels/outline-levels_index.html")));
+        ASSERT_EQ(nodes.size(), c.nodes.size() + 1);
+        for (std::size_t i = 0; i < c.nodes.size(); ++i) {
+            SCOPED_TRACE(c.nodes[i].first);
+            // Compared as visible_text gives them: without blanks.
+            const std::string title = visible_text(c.nodes[i].first);
+            EXPECT_EQ(visible_text(nodes[i + 1].title), title);
+            EXPECT_EQ(nodes[i + 1].parent, c.nodes[i].second);
+            const std::string page = read_file(work.file("outline-levels/" + nodes[i + 1].page));
+            ASSERT_FALSE(headings_of(page).empty());
+            EXPECT_EQ(headings_of(page).front().text, title);
+        }
+    }
+}
+
 // Files the office cannot load: the run ends with "Cannot open document",
 // and with -e nothing of it stays.
 TEST_F(D2hEndToEnd, UnloadableDocumentFailsCleanly) {

@@ -88,7 +88,7 @@ TEST_F(AllHeadings, OutlineLevelsMakeTheHeadingsWithTheOptionOnly) {
              d.paragraph("Heading 1").line("Historique", 100);
              d.main().listNumber("3.");
              d.paragraph("Heading 2").line("Origines", 200);
-             d.main().listNumber("3.1");
+             d.main().listNumber("3.1 ");
              d.paragraph("Heading 2").line("Bullet", 300);
              d.main().listNumber("\xE2\x80\xA2");
          },

@@ -574,5 +574,40 @@ TEST_F(D2pPrecision, OutlineFallsBackOnTheTableOfContents) {
     }
 }
 
+// A report whose title page is set in Heading 6: without -a the outline is
+// the title lines alone (the first heading fixes the top level); with -a it
+// has every paragraph with an outline level, the appendix in a style of its
+// own and a paragraph with a level of its own included, titled with their
+// numbers and nested as the office's own export nests them.
+TEST_F(D2pPrecision, AllHeadingsTakesEveryOutlineLevelWithItsNumber) {
+    const Published& plain = publish("tests/data/docs/outline-levels.docx", "-d 6");
+    ASSERT_TRUE(plain.ok) << plain.log;
+    std::vector<std::string> titles;
+    for (const PdfOutlineItem& item : plain.pdf.outline) titles.push_back(item.title);
+    EXPECT_EQ(titles, (std::vector<std::string>{"Annual report", "Financial year 2026"}));
+
+    const Published& p = publish("tests/data/docs/outline-levels.docx", "-a -d 6");
+    ASSERT_TRUE(p.ok) << p.log;
+    ASSERT_EQ(p.headings.size(), 8u) << "the office's export should list all eight";
+    EXPECT_EQ(p.headings[2].title, "2 History");
+    EXPECT_EQ(p.headings[7].title, "4.1 Method note");
+    ASSERT_EQ(p.pdf.outline.size(), p.headings.size()) << p.log;
+    for (std::size_t i = 0; i < p.headings.size(); ++i) {
+        const PdfOutlineItem& got = p.pdf.outline[i];
+        const Heading& h = p.headings[i];
+        SCOPED_TRACE(h.title);
+        EXPECT_EQ(got.title, h.title);
+        EXPECT_EQ(got.depth, h.level);  // the office's nesting depth
+        ASSERT_EQ(got.page, h.page);
+        const PdfPage& page = p.text[got.page - 1];
+        const auto runs = find_text(page, h.title.substr(h.title.find(' ') + 1));
+        const auto* run = nearest_run(runs, page, h.x, h.y);
+        ASSERT_NE(run, nullptr);
+        const double off = above(page, got.x, got.y, union_of(*run)) - page.height / 100;
+        EXPECT_GE(off, -kDestSlack);
+        EXPECT_LE(off, kDestSlack);
+    }
+}
+
 }  // namespace
 }  // namespace vane::test
