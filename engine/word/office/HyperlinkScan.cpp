@@ -60,21 +60,27 @@ std::vector<FoundLink> scan_links(ParagraphMap& map, int first, int last) {
         std::string open;  // URL of the run being read
         css::uno::Reference<css::beans::XPropertySet> last;  // its last portion
         bool markBetween = false;  // a mark since that portion
+        bool lastField = false;    // that portion is a field
         for (const auto& portion : map.paragraphPortions(i)) {
             if (portion.length == 0) {  // bookmarks and other marks inside a link
                 markBetween = true;
                 continue;
             }
             std::string url;
+            bool field = false;
             css::uno::Reference<css::beans::XPropertySet> set;
             try {
                 set = props(portion.range);
                 url = prop_text(set, "HyperLinkURL");
+                field = !portion.text && prop_text(set, "TextPortionType") == "TextField";
             } catch (const css::uno::Exception&) {
             }
             const int start = entry.start + portion.offset;
-            const bool split = markBetween;
+            // A field inside a link's text (a date in a title) splits the
+            // link's portions as a change of formatting does.
+            const bool split = markBetween || field || lastField;
             markBetween = false;
+            lastField = field;
             if (!url.empty() && url == open && (split || !last.is() || !set.is() || !same_formatting(last, set))) {
                 links.back().end = start + portion.length;
                 last = set;

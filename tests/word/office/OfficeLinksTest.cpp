@@ -762,6 +762,28 @@ TEST_F(OfficeLinksTest, AdjacentLinksWithOneAddressStaySeparate) {
     document->close(false);
 }
 
+// A link whose text holds a field of its own (a creation date inside a
+// book's title): one link over the whole text, field included, as the word
+// processor shows one link, and not one link per piece around the field.
+TEST_F(OfficeLinksTest, AFieldInsideALinkKeepsOneLink) {
+    Application& app = test::shared_office();
+    auto document =
+        app.documents()->open(test::shared_dir() + "/corpus/wide/pandoc__nested_instrText.docx", {});
+    ASSERT_NE(document, nullptr);
+    const std::string address =
+        "https://books.google.com/books?id=sp_Zcb9ot90C&lpg=PR4&hl=zh-CN&pg=PA19#v=onepage&q&f=true";
+    auto links = document->hyperlinks();
+    std::vector<std::string> texts;
+    for (int i = 1; i <= links->count(); ++i) {
+        auto link = links->item(i);
+        if (link->address() == address) texts.push_back(link->range()->text());
+    }
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].rfind("Foundations of Analysis, ", 0), 0u) << texts[0];
+    EXPECT_NE(texts[0].find(", 2nd Edition"), std::string::npos) << texts[0];
+    document->close(false);
+}
+
 // A web address typed as pieces, some of which end exactly where their line
 // wraps: each piece is measured on the line it ends, from its first glyph to
 // its last, and not out to the start of the next line.
