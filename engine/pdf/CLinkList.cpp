@@ -399,6 +399,7 @@ bool CLinkList::extractCrossReferences(word::Document& document, word::Applicati
         walk.fieldPass(document, *selection);
     } catch (const std::exception&) {
     }
+    walk.storyFieldPass(document, *selection);
     for (bool endnotes : {false, true}) {
         try {
             walk.notePass(document, *selection, endnotes);

@@ -48,14 +48,7 @@ public:
     // false when it cannot be opened. Throws std::runtime_error when writing fails.
     bool writeAnnotations(const std::string& markFile) const;
 
-    // Appends a link with the edges of `region`, destination to come.
-    CLink& add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
-
-    const CDocinfo& docinfo;
-    std::vector<std::unique_ptr<CLink>> links;
-
-private:
-    // Where the regions of one hyperlink go.
+    // Where the regions of one link go.
     enum class Placement { Measured, Footnote, FirstPage, EvenPages, Primary };
     // The page layout of the section whose header or footer holds a link: its
     // links go only on pages of that orientation and size. Orientation -1
@@ -65,11 +58,20 @@ private:
         float width = 0;
         float height = 0;
     };
+    // The pages a header or footer link is repeated on.
+    std::vector<std::int32_t> replicatedPages(Placement placement, const SectionLayout& layout) const;
+
+    // Appends a link with the edges of `region`, destination to come.
+    CLink& add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);
+
+    const CDocinfo& docinfo;
+    std::vector<std::unique_ptr<CLink>> links;
+
+private:
 
     void addTocLinks(const CRegionList& regions, const std::string& dest);
     void readHyperlink(word::Hyperlink& hyperlink, word::Selection& selection, bool bodyPass,
                        std::int32_t& pageHint, Placement placement, const SectionLayout& layout);
-    std::vector<std::int32_t> replicatedPages(Placement placement, const SectionLayout& layout) const;
     void bodyPass(word::Document& document, word::Selection& selection);
     void shapePass(word::Document& document, word::Selection& selection);
     void footnotePass(word::Document& document, word::Selection& selection);

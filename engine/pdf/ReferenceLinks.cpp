@@ -61,9 +61,14 @@ std::string ReferenceLinks::hyperlinkTarget(const std::string& code) {
 }
 
 void ReferenceLinks::fieldPass(word::Document& document, word::Selection& selection) {
-    const auto fields = document.fields();
-    const int count = fields->count();
-    std::unique_ptr<word::Field> field = count > 0 ? fields->item(1) : nullptr;
+    linkFields(*document.fields(), selection);
+}
+
+void ReferenceLinks::linkFields(word::Fields& fields, word::Selection& selection,
+                                const CLinkList::Placement* placement,
+                                const CLinkList::SectionLayout* layout) {
+    const int count = fields.count();
+    std::unique_ptr<word::Field> field = count > 0 ? fields.item(1) : nullptr;
     for (int i = 1; field != nullptr; ++i) {
         const int type = field->type();
         if (type == word::kFieldRef || type == word::kFieldPageRef || type == word::kFieldNoteRef) {
@@ -77,13 +82,83 @@ void ReferenceLinks::fieldPass(word::Document& document, word::Selection& select
                     regions.clear();  // a field that cannot be measured gets no link
                 }
                 for (const auto& region : regions.regions) {
-                    if (region->page != -1) list_.add(region->page, LinkType::Internal, *region, name);
+                    if (region->page == -1) continue;
+                    if (placement == nullptr) {
+                        list_.add(region->page, LinkType::Internal, *region, name);
+                        continue;
+                    }
+                    for (std::int32_t page : list_.replicatedPages(*placement, *layout)) {
+                        list_.add(page, LinkType::Internal, *region, name);
+                    }
                 }
             }
         }
         if (i >= count) break;
         field = field->next();
     }
+}
+
+void ReferenceLinks::storyFieldPass(word::Document& document, word::Selection& selection) {
+    try {
+        const auto shapes = document.shapes();
+        const int count = shapes->count();
+        for (int i = 1; i <= count; ++i) {
+            const auto shape = shapes->item(i);
+            if (shape->type() == word::kShapeTextBox)
+                linkFields(*shape->textFrame()->textRange()->fields(), selection);
+        }
+    } catch (const std::exception&) {
+    }
+    for (bool endnotes : {false, true}) {
+        try {
+            const auto notes = endnotes ? document.endnotes() : document.footnotes();
+            const int count = notes->count();
+            for (int i = 1; i <= count; ++i) linkFields(*notes->item(i)->range()->fields(), selection);
+        } catch (const std::exception&) {
+        }
+    }
+    try {
+        headerFooterFields(document, selection);
+    } catch (const std::exception&) {
+    }
+}
+
+void ReferenceLinks::headerFooterFields(word::Document& document, word::Selection& selection) {
+    using Placement = CLinkList::Placement;
+    const auto view = document.activeWindow()->activePane()->view();
+    view->setType(word::kViewPrintLayout);
+    view->setSeekView(word::kSeekPrimaryHeader);
+    struct Visit {
+        bool header;
+        int index;
+        Placement placement;
+    };
+    const Visit visits[] = {
+        {true, word::kHeaderFooterFirstPage, Placement::FirstPage},
+        {true, word::kHeaderFooterEvenPages, Placement::EvenPages},
+        {true, word::kHeaderFooterPrimary, Placement::Primary},
+        {false, word::kHeaderFooterFirstPage, Placement::FirstPage},
+        {false, word::kHeaderFooterEvenPages, Placement::EvenPages},
+        {false, word::kHeaderFooterPrimary, Placement::Primary},
+    };
+    const auto sections = document.sections();
+    const int count = sections->count();
+    for (int s = 1; s <= count; ++s) {
+        const auto section = sections->item(s);
+        const auto setup = section->pageSetup();
+        CLinkList::SectionLayout layout;
+        layout.orientation = setup->orientation();
+        layout.width = setup->pageWidth();
+        layout.height = setup->pageHeight();
+        for (const Visit& visit : visits) {
+            if (visit.placement == Placement::FirstPage && docinfo_.differentFirstPage == 0) continue;
+            if (visit.placement == Placement::EvenPages && docinfo_.oddAndEvenPages == 0) continue;
+            const auto collection = visit.header ? section->headers() : section->footers();
+            linkFields(*collection->item(visit.index)->range()->fields(), selection, &visit.placement,
+                       &layout);
+        }
+    }
+    view->setSeekView(word::kSeekMainDocument);
 }
 
 void ReferenceLinks::notePass(word::Document& document, word::Selection& selection, bool endnotes) {

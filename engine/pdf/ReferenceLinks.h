@@ -8,8 +8,11 @@
 #include <optional>
 #include <string>
 
+#include "pdf/CLinkList.h"
+
 namespace vane::word {
 class Document;
+class Fields;
 class Footnote;
 class Footnotes;
 class Range;
@@ -19,7 +22,6 @@ class Selection;
 namespace vane {
 
 class CDocinfo;
-class CLinkList;
 
 class ReferenceLinks {
 public:
@@ -28,6 +30,10 @@ public:
     // The reference fields of the main text. Their bookmarks are resolved
     // later, with the other internal links.
     void fieldPass(word::Document& document, word::Selection& selection);
+    // The same in text boxes, footnotes, endnotes, headers and footers; a
+    // header's or footer's links are repeated over its pages. Each kind of
+    // story stops at its first failure.
+    void storyFieldPass(word::Document& document, word::Selection& selection);
     // Footnotes (endnotes = false) or endnotes: both directions, placed now.
     void notePass(word::Document& document, word::Selection& selection, bool endnotes);
 
@@ -43,6 +49,12 @@ private:
         std::int32_t y = 0;
     };
 
+    // Links for the reference fields of one collection; a header's or footer's
+    // (layout given) go on every page it shows on.
+    void linkFields(word::Fields& fields, word::Selection& selection,
+                    const CLinkList::Placement* placement = nullptr,
+                    const CLinkList::SectionLayout* layout = nullptr);
+    void headerFooterFields(word::Document& document, word::Selection& selection);
     void noteLinks(word::Footnote& note, word::Selection& selection, const std::string& label);
     std::optional<Place> placeOf(word::Range& range, word::Selection& selection);
     void linkMark(word::Range& mark, word::Selection& selection, const Place& to, const std::string& label);

@@ -1,4 +1,4 @@
-// One field of the main text (TOC, REF, PAGEREF, HYPERLINK, ...).
+// One field of a story (TOC, REF, PAGEREF, HYPERLINK, ...).
 #pragma once
 
 #include <memory>

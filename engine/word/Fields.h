@@ -1,4 +1,4 @@
-// The fields of the main text in document order.
+// The fields of the main text, or of a range, in document order.
 #pragma once
 
 #include <memory>

@@ -15,6 +15,7 @@ namespace vane::word {
 class Paragraphs;
 class Sections;
 class Hyperlinks;
+class Fields;
 
 class Range {
 public:
@@ -33,6 +34,8 @@ public:
     virtual std::unique_ptr<Sections> sections() = 0;
     // Hyperlinks inside the range.
     virtual std::unique_ptr<Hyperlinks> hyperlinks() = 0;
+    // Fields inside the range, in order; a field's select() selects it in the range's story.
+    virtual std::unique_ptr<Fields> fields() = 0;
     // The paragraph style of the range; null when it mixes styles.
     virtual std::unique_ptr<Style> style() = 0;
     // The page setup of the section(s) the range lies in.

@@ -67,17 +67,20 @@ TEST_F(D2pCrossReferencesOffice, ReferencesAndNoteMarksLinkToTheirTargetsAndBack
     // without it is linked too, as in the office's own export. The reference
     // to a bookmark the document lacks has nowhere to go and no link.
     const std::vector<Seen> expected = {
-        {1, 1, "1"},                      // footnote 1's mark, to its note at the page's foot
-        {1, 1, "1"},                      // footnote 1's number, back to the mark
-        {1, 1, "2"},                      // the same for footnote 2
-        {1, 1, "2"},       {1, 3, "3"},   // PAGEREF \h: the heading's page number
-        {1, 3, "Results"},                // REF \h
-        {1, 3, "Results"},                // REF without \h
-        {1, 4, "i"},                      // endnote 1's mark, to the endnotes page
-        {2, 2, "3"},                      // footnote 3 and its number, on page 2
-        {2, 2, "3"},       {3, 4, "ii"},  // endnote 2's mark
-        {4, 1, "i"},                      // the endnotes' numbers, back to their marks
-        {4, 3, "ii"},
+        {1, 1, "1"},        // footnote 1's mark, to its note at the page's foot
+        {1, 1, "1"},        // footnote 1's number, back to the mark
+        {1, 1, "2"},        // footnote 2's mark
+        {1, 1, "2"},        // and its number
+        {1, 3, "3"},        // PAGEREF \h: the heading's page number
+        {1, 3, "Results"},  // REF \h
+        {1, 3, "Results"},  // REF without \h
+        {1, 4, "i"},        // endnote 1's mark, to the endnotes page
+        {2, 2, "3"},        // footnote 3's mark, on page 2
+        {2, 2, "3"},        // and its number
+        {2, 3, "Results"},  // REF \h in footnote 3's text
+        {3, 4, "ii"},       // endnote 2's mark
+        {4, 1, "i"},        // the endnotes' numbers, back to their marks
+        {4, 3, "ii"},       // the second one's
     };
     EXPECT_EQ(seen, expected);
 }

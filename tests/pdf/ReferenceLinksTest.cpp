@@ -155,6 +155,42 @@ TEST_F(ReferenceLinksTest, NotesWithoutMarkOrPageAreLeftAloneAndFailuresEndOnlyT
     EXPECT_EQ(list.links[0]->left, 131);  // 72 + 10*6 - 0.5
 }
 
+// A REF with \h in a footnote, a text box and the primary header of a
+// three-page document; one without \h in the footer. The footnote's and the
+// text box's links lie where their text is measured; the header's is repeated
+// on every page. All lead to the heading on page 3.
+TEST_F(ReferenceLinksTest, ReferenceFieldsInOtherStories) {
+    doc().page().paragraph().line("Anchor here", 100);
+    doc().page().paragraph().line("Second page", 72);
+    doc().page().paragraph("Heading 1").line("Results", 300);
+    doc().bookmark("_Ref1", doc().find("Results"), doc().find("Results") + 7);
+    auto& note = doc().footnote(2);
+    note.paragraph().line("See Results.", 780);
+    doc().storyField(note, kFieldRef, " REF _Ref1 \\h ", 4, 11);
+    auto& box = doc().shape({.anchor = 0, .width = 100, .height = 50}, 1);
+    box.paragraph().line("Results", 400, 200);
+    doc().storyField(box, kFieldRef, " REF _Ref1 \\h ", 0, 7);
+    auto& header = doc().header(1, kHeaderFooterPrimary, 1);
+    header.paragraph().line("Go to Results", 36);
+    doc().storyField(header, kFieldPageRef, " PAGEREF _Ref1 \\h ", 6, 13);
+    auto& footer = doc().footer(1, kHeaderFooterPrimary, 1);
+    footer.paragraph().line("Results", 820);
+    doc().storyField(footer, kFieldRef, " REF _Ref1 ", 0, 7);
+    open();
+    crossReferences();
+    // to 842 - (300 - 8.42) + 0.5 on page 3
+    EXPECT_EQ(seen(), (std::vector<Seen>{
+                          // the text box: 842 - (400 - 0.5); 200 - 0.5 .. 200 + 42 - 0.5
+                          {LinkType::Internal, 1, 442, 430, 199, 241, 3, 550},
+                          // the footnote, on its own page: 842 - (780 - 0.5); 72 + 24 - 0.5 ..
+                          {LinkType::Internal, 2, 62, 50, 95, 137, 3, 550},
+                          // the header: 842 - (36 - 0.5); 72 + 36 - 0.5 .. on pages 1 to 3
+                          {LinkType::Internal, 1, 806, 794, 107, 149, 3, 550},
+                          {LinkType::Internal, 2, 806, 794, 107, 149, 3, 550},
+                          {LinkType::Internal, 3, 806, 794, 107, 149, 3, 550},
+                      }));
+}
+
 TEST_F(ReferenceLinksTest, WithoutCrossReferencesTheOtherWalksFindNone) {
     doc().page().paragraph().line("See Results.", 200);
     doc().field(kFieldRef, " REF _Ref1 \\h ", 4, 11);

@@ -270,6 +270,7 @@ std::vector<Case> cases() {
         {"Range.Paragraphs", ASK(ComRange, paragraphs()), {"get 3B()"}, {}, "object"},
         {"Range.Sections", ASK(ComRange, sections()), {"get 3A()"}, {}, "object"},
         {"Range.Hyperlinks", ASK(ComRange, hyperlinks()), {"get 9C()"}, {}, "object"},
+        {"Range.Fields", ASK(ComRange, fields()), {"get 40()"}, {}, "object"},
         {"Range style", ASK(ComRange, style()), {"get 97()"}, {}, "object"},
         {"Range style mixed", ASK(ComRange, style()), {"get 97()"}, {kNothing}, "null"},
         {"Range page setup", ASK(ComRange, pageSetup()), {"get 44D()"}, {}, "object"},

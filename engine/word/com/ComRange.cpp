@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "word/com/ComFields.h"
 #include "word/com/ComFont.h"
 #include "word/com/ComHyperlinks.h"
 #include "word/com/ComPageSetup.h"
@@ -41,6 +42,10 @@ std::unique_ptr<Sections> ComRange::sections() {
 
 std::unique_ptr<Hyperlinks> ComRange::hyperlinks() {
     return std::make_unique<ComHyperlinks>(object_.getObject(0x9C));
+}
+
+std::unique_ptr<Fields> ComRange::fields() {
+    return std::make_unique<ComFields>(object_.getObject(0x40));
 }
 
 std::unique_ptr<Style> ComRange::style() {

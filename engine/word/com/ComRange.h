@@ -20,6 +20,7 @@ public:
     std::unique_ptr<Paragraphs> paragraphs() override;
     std::unique_ptr<Sections> sections() override;
     std::unique_ptr<Hyperlinks> hyperlinks() override;
+    std::unique_ptr<Fields> fields() override;
     std::unique_ptr<Style> style() override;
     std::unique_ptr<PageSetup> pageSetup() override;
     void select() override;

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "word/Fields.h"
 #include "word/Range.h"
 #include "word/WordConstants.h"
 #include "word/WordError.h"
@@ -21,6 +22,7 @@ public:
     std::unique_ptr<word::Paragraphs> paragraphs() override { throw unavailable(); }
     std::unique_ptr<word::Sections> sections() override { throw unavailable(); }
     std::unique_ptr<word::Hyperlinks> hyperlinks() override { throw unavailable(); }
+    std::unique_ptr<word::Fields> fields() override { throw unavailable(); }
     std::unique_ptr<word::Style> style() override { throw unavailable(); }
     std::unique_ptr<word::PageSetup> pageSetup() override { throw unavailable(); }
     void select() override { throw unavailable(); }

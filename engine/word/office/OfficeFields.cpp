@@ -19,6 +19,7 @@
 #include "word/office/FieldCodeRange.h"
 #include "word/office/HyperlinkScan.h"
 #include "word/office/OfficeField.h"
+#include "word/office/OfficeStoryRange.h"
 #include "word/office/TocBookmarks.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
@@ -92,10 +93,11 @@ FieldInfo reference_field(DocumentSession& document, const Reference<css::beans:
     return field;
 }
 
-void read_text_fields(DocumentSession& document, std::vector<FieldInfo>& out) {
+// The text fields of the main text, or of `story` when given.
+void read_text_fields(DocumentSession& document, OfficeStory* story, std::vector<FieldInfo>& out) {
     const Reference<css::text::XTextFieldsSupplier> supplier(document.document(), UNO_QUERY);
     if (!supplier.is()) return;
-    ParagraphMap& map = document.map();
+    ParagraphMap& map = story != nullptr ? story->map() : document.map();
     const auto items = supplier->getTextFields()->createEnumeration();
     while (items->hasMoreElements()) {
         const Reference<css::text::XTextField> item(items->nextElement(), UNO_QUERY);
@@ -103,11 +105,13 @@ void read_text_fields(DocumentSession& document, std::vector<FieldInfo>& out) {
         const auto anchor = item->getAnchor();
         std::optional<int> position;
         try {
-            position = anchor.is() ? map.findPosition(anchor) : std::nullopt;
+            if (anchor.is() && (story == nullptr || anchor->getText() == story->text())) {
+                position = map.findPosition(anchor);
+            }
         } catch (const std::exception&) {
         } catch (const css::uno::Exception&) {
         }
-        if (!position) continue;  // in a header, footer, note or frame
+        if (!position) continue;  // in another story
         FieldInfo field;
         if (is_service(item, "com.sun.star.text.textfield.GetReference")) {
             field = reference_field(document, props(item));
@@ -183,7 +187,7 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
 
 std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* counts) {
     std::vector<FieldInfo> fields;
-    read_text_fields(document, fields);
+    read_text_fields(document, nullptr, fields);
     TocBookmarks names(document);
     TocNameCounts found;
     const Reference<css::text::XDocumentIndexesSupplier> indexes(document.document(), UNO_QUERY);
@@ -236,9 +240,31 @@ OfficeFields::OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_p
     }));
 }
 
+OfficeFields::OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document,
+                           std::shared_ptr<OfficeStory> story, int start, int end)
+    : session_(std::move(session)), document_(std::move(document)), story_(std::move(story)) {
+    fields_ = std::make_shared<std::vector<FieldInfo>>(uno_call("Range.Fields", [&] {
+        if (document_->closed()) throw std::runtime_error("the document is closed");
+        std::vector<FieldInfo> all;
+        if (story_ == nullptr) {
+            all = read_fields(*document_);
+        } else if (!story_->empty()) {
+            read_text_fields(*document_, story_.get(), all);
+            std::stable_sort(all.begin(), all.end(),
+                             [](const FieldInfo& a, const FieldInfo& b) { return a.start < b.start; });
+        }
+        std::vector<FieldInfo> inside;
+        for (const FieldInfo& field : all) {
+            if (field.start >= start && field.end <= end) inside.push_back(field);
+        }
+        return inside;
+    }));
+}
+
 std::unique_ptr<word::Field> OfficeFields::item(int index) {
     if (index < 1 || index > count()) throw word::WordError("Fields: the requested member does not exist");
-    return std::make_unique<OfficeField>(session_, document_, fields_, static_cast<std::size_t>(index - 1));
+    return std::make_unique<OfficeField>(session_, document_, fields_, static_cast<std::size_t>(index - 1),
+                                         story_);
 }
 
 std::unique_ptr<word::Range> OfficeField::code() {
@@ -247,10 +273,14 @@ std::unique_ptr<word::Range> OfficeField::code() {
 
 std::unique_ptr<word::Field> OfficeField::next() {
     if (index_ + 1 >= fields_->size()) return nullptr;
-    return std::make_unique<OfficeField>(session_, document_, fields_, index_ + 1);
+    return std::make_unique<OfficeField>(session_, document_, fields_, index_ + 1, story_);
 }
 
 void OfficeField::select() {
+    if (story_ != nullptr) {
+        OfficeStoryRange(session_, document_, story_, info().start, info().end).select();
+        return;
+    }
     uno_call("Field.Select", [&] {
         if (document_->closed()) throw std::runtime_error("the document is closed");
         document_->select(info().start, info().end);

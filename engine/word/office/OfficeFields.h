@@ -12,6 +12,7 @@
 
 #include "word/Fields.h"
 #include "word/office/OfficeSession.h"
+#include "word/office/OfficeStory.h"
 
 namespace vane {
 
@@ -26,6 +27,9 @@ struct FieldInfo {
 class OfficeFields final : public word::Fields {
 public:
     OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document);
+    // The fields inside [start, end) of `story`, or of the main text when it is null.
+    OfficeFields(std::shared_ptr<OfficeSession> session, std::shared_ptr<DocumentSession> document,
+                 std::shared_ptr<OfficeStory> story, int start, int end);
 
     int count() override { return static_cast<int>(fields_->size()); }
     std::unique_ptr<word::Field> item(int index) override;
@@ -40,6 +44,7 @@ public:
 private:
     std::shared_ptr<OfficeSession> session_;
     std::shared_ptr<DocumentSession> document_;
+    std::shared_ptr<OfficeStory> story_;  // null: the main text
     std::shared_ptr<std::vector<FieldInfo>> fields_;
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "word/WordConstants.h"
+#include "word/office/OfficeFields.h"
 #include "word/office/OfficeFont.h"
 #include "word/office/OfficeHyperlinks.h"
 #include "word/office/OfficePageSetup.h"
@@ -73,6 +74,11 @@ std::unique_ptr<word::Sections> OfficeRange::sections() {
         if (last.name != styles.front().name) styles.push_back(last);
         return std::make_unique<OfficeSections>(session_, document_, std::move(styles));
     });
+}
+
+std::unique_ptr<word::Fields> OfficeRange::fields() {
+    open();
+    return std::make_unique<OfficeFields>(session_, document_, nullptr, start_, end_);
 }
 
 std::unique_ptr<word::Hyperlinks> OfficeRange::hyperlinks() {

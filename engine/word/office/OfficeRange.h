@@ -24,6 +24,7 @@ public:
     std::unique_ptr<word::Paragraphs> paragraphs() override;
     std::unique_ptr<word::Sections> sections() override;
     std::unique_ptr<word::Hyperlinks> hyperlinks() override;
+    std::unique_ptr<word::Fields> fields() override;
     std::unique_ptr<word::Style> style() override;
     std::unique_ptr<word::PageSetup> pageSetup() override;
     void select() override;

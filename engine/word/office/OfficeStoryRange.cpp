@@ -5,6 +5,7 @@
 #include "word/WordConstants.h"
 #include "word/office/HyperlinkScan.h"
 #include "word/office/LineWalker.h"
+#include "word/office/OfficeFields.h"
 #include "word/office/OfficeFont.h"
 #include "word/office/OfficeHyperlinks.h"
 #include "word/office/OfficePageSetup.h"
@@ -68,6 +69,11 @@ std::unique_ptr<word::Sections> OfficeStoryRange::sections() {
     return uno_call("Range.Sections", [&]() -> std::unique_ptr<word::Sections> {
         return std::make_unique<OfficeSections>(session_, document_, std::vector<PageStyleInfo>{pageStyle()});
     });
+}
+
+std::unique_ptr<word::Fields> OfficeStoryRange::fields() {
+    open();
+    return std::make_unique<OfficeFields>(session_, document_, story_, start_, end_);
 }
 
 std::unique_ptr<word::Hyperlinks> OfficeStoryRange::hyperlinks() {

@@ -7,9 +7,10 @@
                      heading "Results" (bookmark _Ref100), a PAGEREF with \\h to it, the same
                      REF without \\h, a REF with \\h to a bookmark the document lacks, and the
                      marks of footnotes 1 and 2 and of endnote 1. Page 2: the mark of footnote 3
-                     and a NOTEREF with \\h to footnote 1's mark (bookmark _Ref200). Page 3: the
-                     heading "Results" and the mark of endnote 2. Each footnote's text sits at
-                     the foot of its mark's page; the endnotes after the last page's text.
+                     and a NOTEREF with \\h to footnote 1's mark (bookmark _Ref200); footnote 3
+                     holds a REF with \\h to the heading. Page 3: the heading "Results" and the
+                     mark of endnote 2. Each footnote's text sits at the foot of its mark's page;
+                     the endnotes after the last page's text.
 """
 
 import os
@@ -92,7 +93,8 @@ def mark(kind, ident):
 
 
 def notes(kind, texts):
-    """footnotes.xml or endnotes.xml: the two separators, then one note per text (ids from 1)."""
+    """footnotes.xml or endnotes.xml: the two separators, then one note per text (ids from 1);
+    a text is a string, or a list of runs already written."""
     tag = "w:" + kind
     style = "FootnoteText" if kind == "footnote" else "EndnoteText"
     ref = "FootnoteReference" if kind == "footnote" else "EndnoteReference"
@@ -102,7 +104,7 @@ def notes(kind, texts):
     for i, text in enumerate(texts, 1):
         out.append('<%s w:id="%d"><w:p><w:pPr><w:pStyle w:val="%s"/></w:pPr>'
                    '<w:r><w:rPr><w:rStyle w:val="%s"/></w:rPr><w:%sRef/></w:r>%s</w:p></%s>'
-                   % (tag, i, style, ref, kind, run(" " + text), tag))
+                   % (tag, i, style, ref, kind, "".join(text) if isinstance(text, list) else run(" " + text), tag))
     return ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:%ss %s>%s</w:%ss>'
             % (kind, W, "".join(out), kind))
 
@@ -128,7 +130,8 @@ def cross_references():
         '<w:pgMar w:top="1134" w:right="1134" w:bottom="1134" w:left="1134" w:header="567" w:footer="567" '
         'w:gutter="0"/></w:sectPr>',
     ]
-    footnotes = notes("footnote", ["The first footnote.", "The second footnote.", "The third footnote."])
+    third = [run(" The third footnote, see "), field(" REF _Ref100 \\h ", "Results"), run(".")]
+    footnotes = notes("footnote", ["The first footnote.", "The second footnote.", third])
     endnotes = notes("endnote", ["The first endnote.", "The second endnote."])
     return body, footnotes, endnotes
 

@@ -140,8 +140,9 @@ private:
 
 class FakeFieldObject : public word::Field {
 public:
-    FakeFieldObject(SessionPtr s, FakeDocument* doc, std::vector<FakeField> fields, int index)
-        : s_(std::move(s)), doc_(doc), fields_(std::move(fields)), index_(index) {}
+    FakeFieldObject(SessionPtr s, FakeDocument* doc, FakeStory* story, std::vector<FakeField> fields,
+                    int index)
+        : s_(std::move(s)), doc_(doc), story_(story), fields_(std::move(fields)), index_(index) {}
     int type() override {
         s_->enterDocument(doc_, "Field.Type");
         return f().type;
@@ -157,24 +158,26 @@ public:
     std::unique_ptr<word::Field> next() override {
         s_->enterDocument(doc_, "Field.Next");
         if (index_ + 1 >= static_cast<int>(fields_.size())) return nullptr;
-        return std::make_unique<FakeFieldObject>(s_, doc_, fields_, index_ + 1);
+        return std::make_unique<FakeFieldObject>(s_, doc_, story_, fields_, index_ + 1);
     }
     void select() override {
         s_->enterDocument(doc_, "Field.Select");
-        s_->selection = {&doc_->main(), f().start, f().end, false};
+        s_->selection = {story_, f().start, f().end, false};
     }
 
 private:
     const FakeField& f() { return fields_[static_cast<size_t>(index_)]; }
     SessionPtr s_;
     FakeDocument* doc_;
+    FakeStory* story_;
     std::vector<FakeField> fields_;
     int index_;
 };
 
 class FakeFields : public word::Fields {
 public:
-    FakeFields(SessionPtr s, FakeDocument* doc) : s_(std::move(s)), doc_(doc), fields_(doc->fields()) {}
+    FakeFields(SessionPtr s, FakeDocument* doc, FakeStory* story, std::vector<FakeField> fields)
+        : s_(std::move(s)), doc_(doc), story_(story), fields_(std::move(fields)) {}
     int count() override {
         s_->enterDocument(doc_, "Fields.Count");
         return static_cast<int>(fields_.size());
@@ -182,12 +185,13 @@ public:
     std::unique_ptr<word::Field> item(int index) override {
         s_->enterDocument(doc_, "Fields.Item");
         check_index(index, static_cast<int>(fields_.size()));
-        return std::make_unique<FakeFieldObject>(s_, doc_, fields_, index - 1);
+        return std::make_unique<FakeFieldObject>(s_, doc_, story_, fields_, index - 1);
     }
 
 private:
     SessionPtr s_;
     FakeDocument* doc_;
+    FakeStory* story_;
     std::vector<FakeField> fields_;
 };
 
@@ -474,7 +478,16 @@ std::unique_ptr<word::Hyperlinks> make_hyperlinks(const SessionPtr& s, FakeDocum
 }
 
 std::unique_ptr<word::Fields> make_fields(const SessionPtr& s, FakeDocument* doc) {
-    return std::make_unique<FakeFields>(s, doc);
+    return std::make_unique<FakeFields>(s, doc, &doc->main(), doc->fields());
+}
+
+std::unique_ptr<word::Fields> make_story_fields(const SessionPtr& s, FakeDocument* doc, FakeStory* story,
+                                                int start, int end) {
+    std::vector<FakeField> inside;
+    for (const FakeField& field : doc->fieldsOf(story)) {
+        if (field.start >= start && field.end <= end) inside.push_back(field);
+    }
+    return std::make_unique<FakeFields>(s, doc, story, inside);
 }
 
 std::unique_ptr<word::Shapes> make_shapes(const SessionPtr& s, FakeDocument* doc) {

@@ -172,6 +172,22 @@ FakeStory& FakeDocument::footnote(int page) {
     return *footnotes_.back();
 }
 
+FakeDocument& FakeDocument::storyField(const FakeStory& story, int type, const std::string& code, int start,
+                                       int end) {
+    storyFields_[&story].push_back({type, code, start, end});
+    return *this;
+}
+
+std::vector<FakeField> FakeDocument::fieldsOf(const FakeStory* story) const {
+    if (story == main_.get()) return fields();
+    const auto found = storyFields_.find(story);
+    if (found == storyFields_.end()) return {};
+    std::vector<FakeField> sorted = found->second;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [](const FakeField& a, const FakeField& b) { return a.start < b.start; });
+    return sorted;
+}
+
 FakeStory& FakeDocument::endnote(int page) {
     endnotes_.push_back(std::make_unique<FakeStory>(page));
     return *endnotes_.back();

@@ -103,6 +103,8 @@ public:
     // A bookmark on the first occurrence of `text`.
     FakeDocument& bookmarkOn(const std::string& text, const std::string& name);
     FakeDocument& field(int type, const std::string& code, int start, int end);
+    // A field in another story (a footnote, header, footer, text box): its characters [start, end).
+    FakeDocument& storyField(const FakeStory& story, int type, const std::string& code, int start, int end);
     FakeDocument& hyperlink(const std::string& address, const std::string& subAddress, int start, int end);
     FakeDocument& hyperlinkOn(const std::string& text, const std::string& address,
                               const std::string& subAddress = {});
@@ -151,6 +153,8 @@ public:
     const std::map<std::string, std::pair<int, int>>& bookmarks() const { return bookmarks_; }
     // Fields sorted by position.
     std::vector<FakeField> fields() const;
+    // The fields of a story (the main story's as fields()), sorted by position.
+    std::vector<FakeField> fieldsOf(const FakeStory* story) const;
     std::vector<FakeShape>& shapes() { return shapes_; }
     std::vector<std::unique_ptr<FakeStory>>& footnotes() { return footnotes_; }
     std::vector<std::unique_ptr<FakeStory>>& endnotes() { return endnotes_; }
@@ -173,6 +177,7 @@ private:
     std::vector<std::unique_ptr<FakeStory>> footnotes_;
     std::vector<std::unique_ptr<FakeStory>> endnotes_;
     std::map<const FakeStory*, std::pair<int, int>> noteReferences_;
+    std::map<const FakeStory*, std::vector<FakeField>> storyFields_;
 };
 
 }  // namespace vane::test

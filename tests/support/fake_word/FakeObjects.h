@@ -23,6 +23,9 @@ std::unique_ptr<word::Sections> make_sections(const SessionPtr& s, FakeDocument*
 std::unique_ptr<word::Hyperlinks> make_hyperlinks(const SessionPtr& s, FakeDocument* doc, FakeStory* story,
                                                   std::vector<int> indexes);
 std::unique_ptr<word::Fields> make_fields(const SessionPtr& s, FakeDocument* doc);
+// The fields of `story` inside [start, end).
+std::unique_ptr<word::Fields> make_story_fields(const SessionPtr& s, FakeDocument* doc, FakeStory* story,
+                                                int start, int end);
 std::unique_ptr<word::Shapes> make_shapes(const SessionPtr& s, FakeDocument* doc);
 std::unique_ptr<word::Shape> make_shape(const SessionPtr& s, FakeDocument* doc, int index);
 std::unique_ptr<word::Footnotes> make_footnotes(const SessionPtr& s, FakeDocument* doc, bool endnotes);

@@ -140,6 +140,10 @@ public:
         }
         return make_hyperlinks(s_, doc_, story_, inside);
     }
+    std::unique_ptr<word::Fields> fields() override {
+        enter("Range.Fields");
+        return make_story_fields(s_, doc_, story_, start_, end_);
+    }
     std::unique_ptr<word::Style> style() override {
         enter("Range.Style");
         const auto& paras = story_->paragraphs();
