@@ -68,6 +68,9 @@ ParameterControls CparametersDlg::Controls() const {
     controls.openBookmarks = IsDlgButtonChecked(Window(), kIdOpenBookmarks) == BST_CHECKED;
     controls.skipHeadingsText = wide_to_utf8(window_text(Item(kIdSkipHeadings)));
     controls.useHome = IsDlgButtonChecked(Window(), kIdUseHome) == BST_CHECKED;
+    controls.allHeadingsHtml = IsDlgButtonChecked(Window(), kIdAllHeadingsHtml) == BST_CHECKED;
+    controls.allHeadingsPdf = IsDlgButtonChecked(Window(), kIdAllHeadingsPdf) == BST_CHECKED;
+    controls.crossReferences = IsDlgButtonChecked(Window(), kIdCrossReferences) == BST_CHECKED;
     return controls;
 }
 
@@ -99,6 +102,9 @@ void CparametersDlg::WriteControls() {
     CheckDlgButton(Window(), kIdOpenBookmarks, controls.openBookmarks ? BST_CHECKED : BST_UNCHECKED);
     SetDlgItemTextW(Window(), kIdSkipHeadings, widen(controls.skipHeadingsText).c_str());
     CheckDlgButton(Window(), kIdUseHome, controls.useHome ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Window(), kIdAllHeadingsHtml, controls.allHeadingsHtml ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Window(), kIdAllHeadingsPdf, controls.allHeadingsPdf ? BST_CHECKED : BST_UNCHECKED);
+    CheckDlgButton(Window(), kIdCrossReferences, controls.crossReferences ? BST_CHECKED : BST_UNCHECKED);
 }
 
 std::optional<std::string> CparametersDlg::AskSaveName(const std::string& name) {

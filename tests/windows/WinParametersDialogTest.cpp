@@ -53,6 +53,7 @@ TEST_F(WinParametersDialog, ControlsShowTheCurrentParameters) {
     current.InternalLinks = false;
     current.OpenBookmarks = true;
     current.UseHome = true;
+    current.AllHeadingsPdf = true;
     CparametersDlg& dialog = Open();
     EXPECT_EQ(list_items(Item(desk::kIdHeadingLevel)),
               (std::vector<std::string>{"1", "2", "3", "4", "5", "6"}));
@@ -67,6 +68,9 @@ TEST_F(WinParametersDialog, ControlsShowTheCurrentParameters) {
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdInternalLinks), BST_UNCHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdOpenBookmarks), BST_CHECKED);
     EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdUseHome), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdAllHeadingsHtml), BST_UNCHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdAllHeadingsPdf), BST_CHECKED);
+    EXPECT_EQ(IsDlgButtonChecked(dialog.Window(), desk::kIdCrossReferences), BST_UNCHECKED);
 }
 
 TEST_F(WinParametersDialog, LabelsShowTheirWholeTextWithoutCoveringTheNextControl) {
@@ -95,7 +99,7 @@ TEST_F(WinParametersDialog, LabelsShowTheirWholeTextWithoutCoveringTheNextContro
                 }
             }
         }
-        EXPECT_EQ(labels, 7);
+        EXPECT_EQ(labels, 10);
     }
     catalog::set_current_language(catalog::Language::English);
 }
@@ -108,6 +112,8 @@ TEST_F(WinParametersDialog, OkReadsTheControlsIntoTheCurrentParameters) {
     SetText(desk::kIdSkipHeadings, L"2");
     CheckDlgButton(dialog.Window(), desk::kIdInternalLinks, BST_UNCHECKED);
     CheckDlgButton(dialog.Window(), desk::kIdUseHome, BST_UNCHECKED);
+    CheckDlgButton(dialog.Window(), desk::kIdAllHeadingsHtml, BST_CHECKED);
+    CheckDlgButton(dialog.Window(), desk::kIdCrossReferences, BST_CHECKED);
     SendMessageW(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     EXPECT_EQ(dialog.Result(), IDOK);
     EXPECT_EQ(dialog.Window(), nullptr);
@@ -118,6 +124,9 @@ TEST_F(WinParametersDialog, OkReadsTheControlsIntoTheCurrentParameters) {
     EXPECT_EQ(current.SkipHeadings, 2);
     EXPECT_FALSE(current.InternalLinks);
     EXPECT_FALSE(current.UseHome);
+    EXPECT_TRUE(current.AllHeadingsHtml);
+    EXPECT_FALSE(current.AllHeadingsPdf);
+    EXPECT_TRUE(current.CrossReferences);
     EXPECT_TRUE(prompter_.informed.empty());
 }
 
