@@ -19,6 +19,9 @@ using css::uno::UNO_QUERY;
 
 namespace {
 
+// The longest word a list label starts with ("Chapter", "Appendix").
+constexpr std::size_t kLabelWordMax = 12;
+
 char lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
 
 bool is_space(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f'; }
@@ -106,9 +109,15 @@ std::size_t find_end_tag(std::string_view html, const std::string& name, std::si
     return std::string_view::npos;
 }
 
-// The text without a leading list label of digits, dots and brackets.
+// The text without a leading list label of digits, dots and brackets, the
+// label's word before them included ("Chapter 5.").
 std::string without_label(const std::string& text) {
     std::size_t at = 0;
+    while (at < text.size() && at <= kLabelWordMax && std::isalpha(static_cast<unsigned char>(text[at])) != 0)
+        ++at;
+    if (at == 0 || at + 1 >= text.size() || text[at] != ' ' ||
+        std::isdigit(static_cast<unsigned char>(text[at + 1])) == 0)
+        at = 0;
     while (at < text.size() && (std::isdigit(static_cast<unsigned char>(text[at])) != 0 || text[at] == '.' ||
                                 text[at] == '(' || text[at] == ')' || text[at] == ' '))
         ++at;

@@ -29,7 +29,8 @@ public:
     // paragraphs (table cells included) <p>. A paragraph with an outline
     // level that the export writes as <p> is found by which of all the
     // paragraphs with that text it is; a heading whose list number the
-    // export wrote into its text, by its text after that number.
+    // export wrote into its text ("1.1", "Chapter 5."), by its text after
+    // that number.
     struct Place {
         std::string text;
         bool heading = false;
