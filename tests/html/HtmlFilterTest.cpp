@@ -5,9 +5,12 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
+#include "SiteCheck.h"
 #include "TempDir.h"
 #include "frame/FileUtil.h"
+#include "html/HTMLSplit.h"
 
 namespace vane {
 namespace {
@@ -182,6 +185,51 @@ TEST(HtmlFilterTest, Utf8ExportKeepsItsCharactersAndJoinsNothing) {
     EXPECT_NE(out.find("<body dir=\"ltr\">"), std::string::npos) << out;
     EXPECT_EQ(out.find("generator"), std::string::npos) << out;
     EXPECT_EQ(out.find("margin"), std::string::npos) << out;
+}
+
+// A heading carrying some hundreds of bookmarks, each written with its name
+// and id, is one line far longer than the page splitter reads at once: the
+// filter breaks it between anchors, so that the split cuts no tag, every page
+// is well-formed and the contents link reaches the heading's last anchor.
+TEST(HtmlFilterTest, LongAnchorRunsAreBrokenBetweenAnchors) {
+    TempDir dir;
+    std::string anchors;
+    for (int i = 0; i < 700; ++i) {
+        const std::string name = "_Toc3654" + std::to_string(10000 + i);
+        anchors += "<a name=\"" + name + "\" id=\"" + name + "\"></a>";
+    }
+    ASSERT_GT(anchors.size(), 2u * kReadLineMax);
+    write_text(dir.file("in.html"),
+               "<html>\n<head><title>T</title></head>\n<body>\n<p><a href=\"#_Toc365410699\">Init</a></p>\n"
+               "<h1>Guide</h1>\n<p>Intro</p>\n<h3>" +
+                   anchors + "Initialization</h3>\n<p>On reset</p>\n</body>\n</html>\n");
+    ASSERT_EQ(filter(dir.file("in.html"), dir.file("manual.html")), 0);
+    const std::string out = read_file(dir.file("manual.html"));
+    std::istringstream lines(out);
+    int lineCount = 0;
+    for (std::string line; std::getline(lines, line);) {
+        ++lineCount;
+        EXPECT_LT(line.size(), kReadLineMax) << "line " << lineCount;
+        EXPECT_GE(line.rfind('>') == std::string::npos ? 0 : line.rfind('>') + 1, line.rfind('<') + 1)
+            << "line " << lineCount;
+    }
+    for (const char* name : {"_Toc365410000", "_Toc365410699"})
+        EXPECT_NE(out.find(std::string("<a name=\"") + name + "\""), std::string::npos) << name;
+
+    std::vector<int> levels;
+    std::vector<std::string> pages, titles;
+    HTMLSplit split;
+    split.inputPath = dir.file("manual.html");
+    split.headingLevel = 3;
+    split.levels = &levels;
+    split.pages = &pages;
+    split.titles = &titles;
+    ASSERT_TRUE(split.Split());
+    ASSERT_EQ(pages.size(), 3u);
+    const test::SiteReport report = test::check_site(dir.path(), "manual");
+    EXPECT_EQ(report.unbalanced, std::vector<std::string>{});
+    EXPECT_EQ(report.brokenLinks, std::vector<std::string>{});
+    EXPECT_NE(read_file(pages[0]).find("manual_2.html#_Toc365410699"), std::string::npos);
 }
 
 }  // namespace

@@ -182,6 +182,26 @@ std::string unwrap_element(const std::string& html, const std::string& name) {
     return out;
 }
 
+std::string break_long_lines(const std::string& html, std::size_t limit) {
+    std::string out;
+    out.reserve(html.size() + html.size() / limit + 1);
+    std::size_t lineStart = 0;
+    for (std::size_t i = 0; i < html.size(); ++i) {
+        if (html[i] == '\n') {
+            lineStart = i + 1;
+        } else if (i - lineStart >= limit && html[i] == '<' && i >= 4 &&
+                   starts_with_nocase(html, i - 4, "</a>") && i + 2 < html.size() &&
+                   std::tolower(static_cast<unsigned char>(html[i + 1])) == 'a' &&
+                   (html[i + 2] == ' ' || html[i + 2] == '>')) {
+            // The first place past the limit between two anchors.
+            out += '\n';
+            lineStart = i;
+        }
+        out += html[i];
+    }
+    return out;
+}
+
 bool clean_html(const std::string& input, const FilterOptions& options, std::string& output) {
     if (input.find('\0') != std::string::npos) return false;
     if (input.find('<') == std::string::npos) return false;
@@ -201,7 +221,9 @@ bool clean_html(const std::string& input, const FilterOptions& options, std::str
         clean_tree(*doc, tidyGetRoot(*doc), options);
         ok = tidySaveBuffer(*doc, &result) >= 0 && result.bp != nullptr;
     }
-    if (ok) output.assign(reinterpret_cast<const char*>(result.bp), result.size);
+    if (ok)
+        output =
+            break_long_lines(std::string(reinterpret_cast<const char*>(result.bp), result.size), kLineLimit);
     tidyBufFree(&result);
     tidyBufFree(&errors);
     return ok && tidyGetBody(*doc) != nullptr;

@@ -10,7 +10,8 @@
 //
 // Whatever the switches, the output never wraps lines and keeps each start tag
 // (the body's in particular) on one line, which the line-oriented page splitter
-// relies on. Exit codes: 0 written, 1 input unreadable or unparsable, 2 usage,
+// relies on; only a line too long for the splitter to read whole is broken,
+// between two anchors. Exit codes: 0 written, 1 input unreadable or unparsable, 2 usage,
 // 3 output not written. On failure no output file is left behind.
 #include <cstdio>
 #include <cstring>
