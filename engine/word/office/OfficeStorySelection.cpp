@@ -128,8 +128,8 @@ int OfficeStorySelection::move(int unit, int count) {
         }
         position = std::min(position, last);
         // Moving forward onto a wrap point leaves the selection at the end of the line moved along.
-        const bool lineEnd = unit == kUnitCharacter && count > 0 &&
-                             LineWalker(*document_, text.map()).wrapsAt(position);
+        const bool lineEnd =
+            unit == kUnitCharacter && count > 0 && LineWalker(*document_, text.map()).wrapsAt(position);
         set(position, position, lineEnd);
         return count > 0 ? moved : -moved;
     });
@@ -225,8 +225,7 @@ int OfficeStorySelection::endKey(int unit, int extend) {
         if (unit == kUnitLine) {
             // Already at the end of the line it is shown on, or to the end of its line.
             wrapped = document_->atLineEnd && text.selectionStart == text.selectionEnd;
-            if (!wrapped) target = LineWalker(*document_, text.map()).lineEnd(old, wrapped);
-            else target = old;
+            target = wrapped ? old : LineWalker(*document_, text.map()).lineEnd(old, wrapped);
         } else if (unit != kUnitStory) {
             throw std::runtime_error("unit not supported");
         }
