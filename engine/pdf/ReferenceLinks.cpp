@@ -189,12 +189,11 @@ std::optional<ReferenceLinks::Place> ReferenceLinks::placeOf(word::Range& range,
     selection.collapse(word::kCollapseStart);
     Place place;
     if (selection.range()->storyType() == word::kMainTextStory) {
-        const std::int32_t index = docinfo_.pageIndexOf(pageHint_ - 1, selection.start());
-        if (index < 0) return std::nullopt;
-        place.page = index + 1;
-    } else {
-        place.page = static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
+        place.page = docinfo_.pageIndexOf(pageHint_ - 1, selection.start()) + 1;
     }
+    // Where the page starts are not known, the word processor names the page.
+    if (place.page < 1)
+        place.page = static_cast<std::int32_t>(selection.information(word::kInfoActiveEndPageNumber));
     if (place.page < 1 || place.page > docinfo_.pageCount) return std::nullopt;
     place.y = destination_y(selection_vertical_position(selection), docinfo_.pageHeight(place.page));
     return place;
