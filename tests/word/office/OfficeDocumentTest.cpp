@@ -7,6 +7,8 @@
 #include <fstream>
 #include <optional>
 #include <regex>
+#include <tuple>
+#include <vector>
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
@@ -226,6 +228,46 @@ TEST_F(OfficeDocuments, ParagraphLengthsAreThoseOfTheParagraphs) {
         EXPECT_GT(checked, 2);
         document->close(false);
     }
+}
+
+// Each paragraph's outline level, from its style or set on it, and the list
+// number the reader sees before it.
+TEST_F(OfficeDocuments, ParagraphsGiveTheirOutlineLevelAndListNumber) {
+    const std::string path = std::string(std::getenv("VANE_SOURCE_DIR")) + "/tests/data/docs/outline-levels.docx";
+    auto document = test::shared_office().documents()->open(path, {});
+    ASSERT_NE(document, nullptr);
+    document->activate();
+    auto selection = test::shared_office().selection();
+    selection->homeKey(kUnitStory, kMove);
+    selection->endKey(kUnitStory, kExtend);
+    auto paragraphs = selection->range()->paragraphs();
+    ASSERT_NE(paragraphs, nullptr);
+    struct Seen {
+        std::string text;
+        int level;
+        std::string label;
+    };
+    std::vector<Seen> seen;
+    for (int i = 1; i <= paragraphs->count(); ++i) {
+        auto paragraph = paragraphs->item(i);
+        std::string text = paragraph->range()->text();
+        while (!text.empty() && (text.back() == '\r' || text.back() == '\n')) text.pop_back();
+        if (text.size() > 30) continue;  // the filler paragraphs
+        seen.push_back({text, paragraph->outlineLevel(), paragraph->listString()});
+    }
+    const std::vector<std::tuple<std::string, int, std::string>> expected = {
+        {"Annual report", 6, ""},        {"Financial year 2026", 6, ""}, {"History", 1, "2 "},
+        {"Origins", 2, "2.1 "},          {"Growth", 2, "2.2 "},          {"Accounts", 1, "3 "},
+        {"Appendix", 1, "4 "},           {"Method note", 2, "4.1 "},
+    };
+    ASSERT_EQ(seen.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(std::get<0>(expected[i]));
+        EXPECT_EQ(seen[i].text, std::get<0>(expected[i]));
+        EXPECT_EQ(seen[i].level, std::get<1>(expected[i]));
+        EXPECT_EQ(seen[i].label, std::get<2>(expected[i]));
+    }
+    document->close(false);
 }
 
 TEST_F(OfficeDocuments, BookmarksAreReachedByName) {
