@@ -45,6 +45,16 @@ std::map<Key, std::vector<Box>> by_address(const PdfReadBack& pdf, bool textOnly
     return out;
 }
 
+// The office draws a link's area larger than its text: the whole line height,
+// and up to the margin where a link's line wraps. A rectangle of ours that lies
+// within the office's (to a point: ours are rounded outward to whole points)
+// marks the same text.
+bool inside(const Box& mine, const Box& theirs) {
+    constexpr double kOutward = 1.0;
+    return area(mine) > 0 && mine.left >= theirs.left - kOutward && mine.bottom >= theirs.bottom - kOutward &&
+           mine.right <= theirs.right + kOutward && mine.top <= theirs.top + kOutward;
+}
+
 }  // namespace
 
 double intersection_over_union(const Box& a, const Box& b) {
@@ -95,7 +105,7 @@ UrlOverlap url_overlap(const PdfReadBack& ours, const PdfReadBack& office, doubl
             if (usedA[c.a] || usedB[c.b]) continue;
             usedA[c.a] = usedB[c.b] = true;
             ++result.pairs;
-            if (c.iou >= minimum) {
+            if (c.iou >= minimum || inside(mine[c.a], found->second[c.b])) {
                 ++result.agreeing;
                 continue;
             }

@@ -20,7 +20,7 @@ Box as_viewed(const Box& rect, double width, double height, int rotate);
 
 struct UrlOverlap {
     int pairs = 0;                  // links both PDFs have (same page, same address)
-    int agreeing = 0;               // pairs whose rectangles overlap at least `minimum`
+    int agreeing = 0;               // pairs that overlap at least `minimum`, or ours within theirs
     std::vector<std::string> misses;  // the pairs that do not, described
 
     // True when at least `share` of the pairs agree (or there are none).
@@ -29,8 +29,10 @@ struct UrlOverlap {
 
 // Pairs the URL links of both PDFs by page and address, best overlap first.
 // Rectangles are compared widened by half a point (ours are rounded to whole
-// points). The office's links over no text are left out when its glyphs were
-// read: it links pictures that we, like the word processor, do not.
+// points); a pair agrees too when ours lies within the office's, which covers
+// the whole line height and runs on to the margin where a link wraps. The
+// office's links over no text are left out when its glyphs were read: it links
+// pictures that we, like the word processor, do not.
 UrlOverlap url_overlap(const PdfReadBack& ours, const PdfReadBack& office, double minimum = 0.5);
 
 }  // namespace vane::test

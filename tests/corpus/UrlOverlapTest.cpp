@@ -90,6 +90,12 @@ TEST(UrlOverlap, RoundingToWholePointsIsAllowedOnNarrowLinks) {
     } cases[] = {
         {{101, 100, 104, 112}, 1},
         {{102, 100, 105, 112}, 0},
+        // The office's area is the whole line and runs on to the margin where
+        // the link wraps: ours within it, to a point, agrees.
+        {{101, 98, 160, 112}, 1},
+        {{99, 96, 104, 114}, 1},
+        {{102, 98, 160, 112}, 0},
+        {{90, 100, 101, 112}, 0},
     };
     for (const auto& c : cases) {
         PdfReadBack ours = pdf_with_pages({page(612, 792, 0)});
