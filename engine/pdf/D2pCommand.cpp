@@ -6,6 +6,7 @@
 #include "discovery/ToolDiscovery.h"
 #include "frame/Automation.h"
 #include "frame/Banner.h"
+#include "frame/File.h"
 #include "frame/FileUtil.h"
 #include "frame/InstanceLock.h"
 #include "frame/Messages.h"
@@ -165,10 +166,10 @@ int D2pCommand::convert() {
         delete_file(names_.pdf.c_str());
         throw;
     }
-    return produce(result, openOutline_ && phase.outlineEntries() > 0);
+    return produce(result, openOutline_ && phase.outlineEntries() > 0, phase.closingMarks());
 }
 
-int D2pCommand::produce(int result, bool openOutline) {
+int D2pCommand::produce(int result, bool openOutline, const std::string& closingMarks) {
     delete_file(names_.workingCopy.c_str());
     if (result != VANE_OK) {
         delete_file(names_.markFile.c_str());
@@ -182,6 +183,13 @@ int D2pCommand::produce(int result, bool openOutline) {
         delete_file(printed.c_str());
     } else {
         joined = std::rename(printed.c_str(), names_.markFile.c_str()) == 0;
+    }
+    if (joined && !closingMarks.empty()) {
+        File file = File::open(names_.markFile.c_str(), "ab");
+        joined =
+            file.isOpen() &&
+            std::fwrite(closingMarks.data(), 1, closingMarks.size(), file.get()) == closingMarks.size() &&
+            file.close();
     }
     if (!joined) {
         // Without the printed pages the producer would make a PDF of marks alone.

@@ -36,7 +36,7 @@ private:
     void derivePaths(int argc, char* argv[]);
     int checkPrinter(int argc, char* argv[]);
     int convert();
-    int produce(int result, bool openOutline);
+    int produce(int result, bool openOutline, const std::string& closingMarks);
 
     std::string currentDirectory_;
     std::string operand_;

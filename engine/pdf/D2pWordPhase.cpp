@@ -64,6 +64,10 @@ std::size_t D2pWordPhase::outlineEntries() const {
     return bookmarks_ ? bookmarks_->size() : 0;
 }
 
+std::string D2pWordPhase::closingMarks() const {
+    return docinfo_ ? docinfo_closing_mark(*docinfo_) : std::string();
+}
+
 int D2pWordPhase::run() {
     print_normal(kOpening);
     print_verbose(kStartWord);

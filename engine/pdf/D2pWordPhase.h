@@ -23,9 +23,9 @@ class CDocinfo;
 class CLinkList;
 
 struct D2pSettings {
-    std::string printer;  // PostScript printer the document is printed through
-    int maxLevel = 6;     // -d; 0: no outline
-    bool links = true;    // not -l
+    std::string printer;           // PostScript printer the document is printed through
+    int maxLevel = 6;              // -d; 0: no outline
+    bool links = true;             // not -l
     bool allHeadings = false;      // -a: every paragraph with an outline level
     bool crossReferences = false;  // -r: reference fields and note marks link too
 };
@@ -44,6 +44,10 @@ public:
 
     // Outline entries collected (0 before run() and with -d 0).
     std::size_t outlineEntries() const;
+
+    // The mark that goes after the printed pages (the document information
+    // again; see docinfo_closing_mark). Empty before run().
+    std::string closingMarks() const;
 
 private:
     enum class Step { Done, InfoFailed };

@@ -34,30 +34,41 @@ bool beyond_latin1(const std::string& text) {
 
 }  // namespace
 
-std::string docinfo_marks(const CDocinfo& info) {
-    const std::pair<const char*, const std::string*> keys[] = {
-        {"/Title", &info.title},
-        {"/Author", &info.author},
-        {"/Subject", &info.subject},
-        {"/Keywords", &info.keywords},
-    };
+namespace {
+
+const std::pair<const char*, const std::string CDocinfo::*> kKeys[] = {
+    {"/Title", &CDocinfo::title},
+    {"/Author", &CDocinfo::author},
+    {"/Subject", &CDocinfo::subject},
+    {"/Keywords", &CDocinfo::keywords},
+};
+
+}  // namespace
+
+std::string docinfo_closing_mark(const CDocinfo& info) {
     std::string line;
-    for (const auto& [key, value] : keys) {
-        if (value->empty()) continue;
+    for (const auto& [key, member] : kKeys) {
+        const std::string& value = info.*member;
+        if (value.empty()) continue;
         line += ' ';
         line += key;
         line += ' ';
-        line += pdfmark_text(*value);
+        line += pdfmark_text(value);
     }
-    if (line.empty()) return {};
+    return line.empty() ? std::string() : "[" + line + " /DOCINFO pdfmark\r\n";
+}
+
+std::string docinfo_marks(const CDocinfo& info) {
+    const std::string docinfo = docinfo_closing_mark(info);
+    if (docinfo.empty()) return {};
     std::string marks;
-    for (const auto& [key, value] : keys) {
-        if (beyond_latin1(*value)) {
+    for (const auto& [key, member] : kKeys) {
+        if (beyond_latin1(info.*member)) {
             marks = kOmitMetadata;
             break;
         }
     }
-    marks += "[" + line + " /DOCINFO pdfmark\r\n";
+    marks += docinfo;
     if (!info.title.empty())
         marks += "[ {Catalog} << /ViewerPreferences << /DisplayDocTitle true >> >> /PUT pdfmark\r\n";
     return marks;

@@ -19,4 +19,10 @@ std::string pdfmark_text(const std::string& text);
 // producer to leave out the XMP metadata, which would mangle them.
 std::string docinfo_marks(const CDocinfo& info);
 
+// The DOCINFO mark alone, for the end of the joined file: a printed file's
+// header comments (a %%Title naming the print job) would otherwise replace the
+// document's properties, since the producer keeps the last value it reads.
+// Empty when every property is empty.
+std::string docinfo_closing_mark(const CDocinfo& info);
+
 }  // namespace vane

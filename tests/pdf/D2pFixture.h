@@ -20,7 +20,8 @@
 namespace vane::test {
 
 inline const std::string kD2pDocumentBytes = std::string("DOC\0\x01\x02 user's document\r\n", 27);
-inline const std::string kPrintedPostScript = "%!PS-Adobe-3.0\n%%Pages: 1\n%%Page: 1 1\nshowpage\n%%EOF\n";
+inline const std::string kPrintedPostScript =
+    "%!PS-Adobe-3.0\n%%Title: Microsoft Word - manual_fv.docx\n%%Pages: 1\n%%Page: 1 1\nshowpage\n%%EOF\n";
 
 class D2pFixture : public ::testing::Test {
 protected:

@@ -77,6 +77,28 @@ TEST_F(GhostscriptRunTest, MakesAPdfWithTheMarksApplied) {
     EXPECT_NE(catalog.find("(Chapter One)"), std::string::npos);
 }
 
+// A printer driver names the print job in the printed file's header comments
+// (%%Title), and the producer keeps the last title it reads: the document's
+// own title holds only when its mark comes again after the printed pages.
+TEST_F(GhostscriptRunTest, TheDocumentTitleOutlastsThePrintJobName) {
+    const std::string printed =
+        "%!PS-Adobe-3.0\n%%Title: Microsoft Word - doc_fv.docx\n%%Pages: 1\n%%EndComments\n"
+        "%%Page: 1 1\n/Helvetica findfont 12 scalefont setfont 72 700 moveto (Text) show\nshowpage\n%%EOF\n";
+    const std::string info = "[ /Title (Annual report) /Author (A. Writer) /DOCINFO pdfmark\r\n";
+    const struct {
+        bool closingMark;
+        const char* title;
+    } cases[] = {{true, "Annual report"}, {false, "Microsoft Word - doc_fv.docx"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.closingMark);
+        test::write_text(ps_, info + printed + (c.closingMark ? info : std::string()));
+        ASSERT_TRUE(runGhostscript(ps_, pdf_, "", false));
+        const std::string report = "\n" + capture("pdfinfo '" + pdf_ + "'");
+        EXPECT_EQ(info_field(report, "Title"), c.title) << report;
+        EXPECT_EQ(info_field(report, "Author"), "A. Writer") << report;
+    }
+}
+
 TEST_F(GhostscriptRunTest, AJobFileAddsItsArguments) {
     const std::string job = dir_.file("job options.txt");
     test::write_text(job, "-dCompatibilityLevel=1.4\n");
