@@ -240,7 +240,9 @@ TEST_F(ParametersDialog, OptionLabelsFitBesideTheirBoxesInBothLanguages) {
                 if (other == label || other == check || other == group || other->parent() != &dialog) continue;
                 const QRect r = other->geometry();
                 const bool sameRow = r.top() < label->geometry().bottom() && r.bottom() > label->geometry().top();
-                if (sameRow && r.left() > label->x()) EXPECT_GE(r.left(), label->geometry().right()) << r.left();
+                if (sameRow && r.left() > label->x()) {
+                    EXPECT_GE(r.left(), label->geometry().right()) << r.left();
+                }
             }
         }
     }
