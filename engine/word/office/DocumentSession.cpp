@@ -191,6 +191,12 @@ int DocumentSession::findPageStart(int page) {
     if (page > 1 && pages.hasText(page - 1) && exact_.back())
         start = map().advance(previous, pages.startRange(page - 1), pages.startRange(page));
     if (!start) start = map().findPosition(pages.startRange(page));
+    if (!start && page == 1) {
+        // The layout walk stood in a text box or frame of the first page
+        // (a cover page): the main text starts on that page all the same.
+        exact_.push_back(false);
+        return 0;
+    }
     exact_.push_back(start && *start > previous);
     if (exact_.back()) return *start;
     // A repeated table heading row (or a note, a frame) opens the page: the

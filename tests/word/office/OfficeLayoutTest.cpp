@@ -171,6 +171,47 @@ protected:
     static void TearDownTestSuite() { test::quit_shared_office(); }
 };
 
+// Documents whose first page opens with text boxes (a cover page): the
+// layout's cursor starts that page inside a box, outside the main text. The
+// pages must still start on main text, each after the one before, and every
+// heading lie on the page that shows it.
+TEST_F(OfficeLayout, PagesAfterACoverPageOfTextBoxesStartOnTheirText) {
+    struct Case {
+        const char* name;
+        std::size_t headings;
+    };
+    const Case cases[] = {{"tika__testWORD_2006ml.docx", 3}};
+    Application& app = test::shared_office();
+    test::TempDir dir;
+    for (const Case& c : cases) {
+        const std::string path = test::shared_dir() + "/corpus/public/" + c.name;
+        SCOPED_TRACE(path);
+        auto document = app.documents()->open(path, {});
+        ASSERT_NE(document, nullptr);
+        document->acceptAllRevisions();
+        document->repaginate();
+        const std::string pdfPath = dir.file("cover.pdf");
+        dynamic_cast<OfficeDocument&>(*document).exportPdf(pdfPath);
+        const Layout layout = walk(app);
+        const auto pdf = test::read_pdf_layout(pdfPath);
+        ASSERT_EQ(layout.pageStarts.size(), pdf.size());
+        EXPECT_EQ(layout.pageStarts.front(), 0);
+        // The last page may hold only notes (past the text); the others hold text.
+        for (std::size_t i = 1; i + 1 < layout.pageStarts.size(); ++i) {
+            SCOPED_TRACE("page " + std::to_string(i + 1));
+            EXPECT_GT(layout.pageStarts[i], layout.pageStarts[i - 1]);
+            EXPECT_FALSE(layout.startTexts[i].empty());
+        }
+        ASSERT_EQ(layout.headings.size(), c.headings);
+        for (const Heading& heading : layout.headings) {
+            SCOPED_TRACE("heading \"" + heading.title + "\" on page " + std::to_string(heading.page));
+            EXPECT_GT(heading.page, 1);
+            EXPECT_TRUE(find_line(pdf, heading.page, heading.title, heading.y).has_value());
+        }
+        document->close(false);
+    }
+}
+
 TEST_F(OfficeLayout, PagesAndHeadingsMatchTheOfficesOwnRendering) {
     Application& app = test::shared_office();
     test::TempDir dir;
