@@ -10,6 +10,8 @@
 #include <com/sun/star/lang/IllegalArgumentException.hpp>
 #include <com/sun/star/table/XCell.hpp>
 #include <com/sun/star/text/TextContentAnchorType.hpp>
+#include <com/sun/star/text/XDocumentIndexMark.hpp>
+#include <com/sun/star/text/XDocumentIndexesSupplier.hpp>
 #include <com/sun/star/text/XEndnotesSupplier.hpp>
 #include <com/sun/star/text/XFootnotesSupplier.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
@@ -64,6 +66,21 @@ ParagraphMap::ParagraphMap(const Reference<text::XTextDocument>& document) {
     if (footnotes.is()) markNotes(footnotes->getFootnotes());
     const Reference<text::XEndnotesSupplier> endnotes(document, UNO_QUERY);
     if (endnotes.is()) markNotes(endnotes->getEndnotes());
+
+    // Index marks at a point (a table-of-contents entry field, as imported):
+    // one character to a cursor, none in the paragraph's string.
+    const Reference<text::XDocumentIndexesSupplier> indexes(document, UNO_QUERY);
+    const auto indexList = indexes.is() ? indexes->getDocumentIndexes() : nullptr;
+    for (sal_Int32 i = 0; indexList.is() && i < indexList->getCount(); ++i) {
+        // Only some kinds of index have marks (not tables of figures).
+        const Reference<css::beans::XPropertySet> index(indexList->getByIndex(i), UNO_QUERY);
+        if (!index.is() || !index->getPropertySetInfo()->hasPropertyByName("DocumentIndexMarks")) continue;
+        css::uno::Sequence<Reference<text::XDocumentIndexMark>> marks;
+        if (!(index->getPropertyValue("DocumentIndexMarks") >>= marks)) continue;
+        for (const auto& mark : marks) {
+            if (mark.is()) markComplex(mark->getAnchor());
+        }
+    }
 
     // Pictures, frames and shapes anchored as a character.
     const Reference<css::drawing::XDrawPageSupplier> drawPage(document, UNO_QUERY);
@@ -288,6 +305,8 @@ const std::vector<ParagraphMap::Portion>& ParagraphMap::portions(int index) {
         if (type == "Text") {
             portion.text = true;
             portion.length = range->getString().getLength();
+        } else if (type == "DocumentIndexMark" && prop<bool>(set, "IsCollapsed")) {
+            portion.length = 1;  // a mark at a point holds a character of its own
         } else if (!prop<bool>(set, "IsCollapsed") && type != "Bookmark" && type != "ReferenceMark" &&
                    type != "DocumentIndexMark" && type != "Redline" && type != "SoftPageBreak") {
             // Marks take no character even where they open a stretch.

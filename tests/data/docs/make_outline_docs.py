@@ -9,6 +9,11 @@
                    of its own ("Method note"). Four pages, A4. Without -a only the title page
                    lines make the outline (the first heading is at level 6); with -a every one
                    of them does, the numbered ones with their numbers.
+  toc-marks        headings that open with a table-of-contents entry mark (as a TC field
+                   imported from Word makes) and a table of contents, A4: a heading's
+                   text must be read whole, its last character included.
+
+    python3 tests/data/docs/make_outline_docs.py [output directory] [name ...]   writes only those
 """
 
 import os
@@ -78,21 +83,42 @@ def outline_levels():
     return d
 
 
+TOC_MARK_TITLES = ["Effects of Adjusting Spacecraft Time", "Avoid Unsorted ATS Loads", "Naming Conventions"]
+
+
+def toc_marks():
+    d = Document("Contents marks", page=A4)
+    d.toc(levels=2)
+    for i, title in enumerate(TOC_MARK_TITLES):
+        level = 1 if i == 0 else 2
+        d.heading(level, title)
+        # the mark first, as Word keeps a TC field before the heading's text
+        opening = str(d.body[-1]).index(">") + 1
+        d.body[-1] = Markup(str(d.body[-1])[:opening] + '<text:toc-mark text:string-value=" " text:outline-level="1"/>'
+                            + str(d.body[-1])[opening:])
+        d.p(FILLER * 3)
+    return d
+
+
 def main():
     outdir = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else HERE
+    wanted = set(sys.argv[2:])
     os.makedirs(outdir, exist_ok=True)
-    work = tempfile.mkdtemp(prefix="fv-outline-")
-    fodt = os.path.join(work, "outline-levels.fodt")
-    with open(fodt, "w", encoding="utf-8") as f:
-        f.write(outline_levels().render())
-    office = Office()
-    try:
-        path = office.convert(fodt, "docx", outdir)
-    finally:
-        office.close()
-        os.remove(fodt)
-        os.rmdir(work)
-    print("  %s (%d bytes)" % (path, os.path.getsize(path)))
+    for name, make in (("outline-levels", outline_levels), ("toc-marks", toc_marks)):
+        if wanted and name not in wanted:
+            continue
+        work = tempfile.mkdtemp(prefix="fv-outline-")
+        fodt = os.path.join(work, name + ".fodt")
+        with open(fodt, "w", encoding="utf-8") as f:
+            f.write(make().render())
+        office = Office()
+        try:
+            path = office.convert(fodt, "docx", outdir)
+        finally:
+            office.close()
+            os.remove(fodt)
+            os.rmdir(work)
+        print("  %s (%d bytes)" % (path, os.path.getsize(path)))
 
 
 if __name__ == "__main__":
