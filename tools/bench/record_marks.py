@@ -11,7 +11,8 @@ corpus), samples/folivane-guide.docx and the benchmark documents found in build/
 `vane d2p`, whose producer is a small stand-in (`-c FOLDER`, FOLDER/bin/gs) that keeps a copy
 of the file it is given and then runs the real Ghostscript on it. What the printed document
 contributes (the appended PostScript, or the line that runs the printed PDF) is cut off: DIR
-holds NAME.marks per document and results.tsv (exit code, seconds, mark bytes).
+holds NAME.marks per document and results.tsv (exit code, seconds, mark bytes). The scratch
+folder's name, which links to files beside a document carry, is written as "<scratch>".
 
 With --compare, each NAME.marks is compared byte for byte with the one in EARLIER_DIR, and
 the differing documents are listed with the first lines that differ; the exit code is 1 when
@@ -45,13 +46,21 @@ done
 exec {gs} "$@"
 """
 
-# Where the marks end: the first line of the appended PostScript, or the line running the PDF.
-PRINTED_START = re.compile(rb"^(%!PS|\(.*\) run\r?$)", re.M)
+# Where the marks end: the first line of the appended PostScript, or of the program running the PDF.
+PRINTED_START = re.compile(rb"^(%!PS|/NEWPDF |\(.*\) run\r?$)", re.M)
 
 
 def corpus_documents(corpus):
     with open(os.path.join(corpus, "MANIFEST.tsv"), newline="", encoding="utf-8") as f:
         return [os.path.join(corpus, row["file"]) for row in csv.DictReader(f, delimiter="\t")]
+
+
+# The scratch folder's name (links to files beside the document carry it): the same in every recording.
+SCRATCH = re.compile(rb"/fv-marks-[^/]+/docs/")
+
+
+def same_scratch(data):
+    return SCRATCH.sub(b"/<scratch>/docs/", data)
 
 
 def marks_only(data):
@@ -77,7 +86,7 @@ def record(vane, printer, doc, scratch, producer_dir, out):
     marks = b""
     if os.path.exists(kept):
         with open(kept, "rb") as f:
-            marks = marks_only(f.read())
+            marks = same_scratch(marks_only(f.read()))
         os.remove(kept)
     with open(os.path.join(out, name + ".marks"), "wb") as f:
         f.write(marks)
@@ -107,9 +116,9 @@ def compare(out, earlier):
             continue
         a_path, b_path = (os.path.join(d, name + ".marks") for d in (earlier, out))
         with open(a_path, "rb") as f:
-            a = f.read()
+            a = same_scratch(f.read())
         with open(b_path, "rb") as f:
-            b = f.read()
+            b = same_scratch(f.read())
         result_changed = now[name]["exit"] != before[name]["exit"]
         if a == b and not result_changed:
             continue
