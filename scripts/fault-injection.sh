@@ -9,6 +9,9 @@
 #   readonly  the output directory becomes unwritable: `chattr +i` on it (the
 #             script runs as root, so chmod would not stop writes)
 #   fill      the output lies on a tmpfs of a few MB, filled with dd
+#   killwalk  (d2p) SIGKILL/SIGTERM to soffice.bin while the outline and link
+#             walk runs inside the office: the moment is counted from the
+#             walk's first message ("Extracting ..."), not from the start
 # After every run it checks: exit 0 with a complete output, or exit 1 with
 # "*** Process terminated with error ***" (never a signal, never another code);
 # the document is byte-identical; no process of the run, office profile or
@@ -81,7 +84,8 @@ if args.docs > 0:
     DOCS = DOCS[:args.docs]
 if not DOCS:
     sys.exit(f"no documents found (corpus: {CORPUS})")
-FAULTS = ["kill", "readonly", "fill"]
+FAULTS = ["kill", "readonly", "fill", "killwalk"]
+WALK_MARK = "Extracting"  # the first message of the walk inside the office
 TMPFS_MB = 8
 TIMEOUT_S = 180
 GRACE_S = 3.0
@@ -175,7 +179,7 @@ def command_line(cmd, user_doc, out_dir):
 def inject(fault, run_dir, tmpdir, detail):
     """Injects the fault; returns False while it cannot yet (no office running)."""
     out_dir = os.path.join(run_dir, "mnt", "out")
-    if fault == "kill":
+    if fault in ("kill", "killwalk"):
         pids = office_pids(tmpdir)
         if not pids:
             return False
@@ -282,10 +286,16 @@ def one_run(index, cmd, doc, fault, delay, signame="KILL"):
         proc = subprocess.Popen(argv, env=env, cwd=os.path.join(run_dir, "doc"), stdout=out,
                                 stderr=subprocess.STDOUT, start_new_session=True)
         injected_at = None
+        walk_at = None
         hung = False
         while proc.poll() is None:
             now = time.monotonic() - start
-            if fault and injected_at is None and now >= delay:
+            if fault == "killwalk" and walk_at is None:
+                with open(os.path.join(run_dir, "output.txt"), "rb") as seen:
+                    if WALK_MARK.encode() in seen.read():
+                        walk_at = now
+            due = now >= delay if fault != "killwalk" else walk_at is not None and now >= walk_at + delay
+            if fault and injected_at is None and due:
                 if inject(fault, run_dir, tmpdir, detail):
                     injected_at = now
             if now > TIMEOUT_S:
@@ -341,13 +351,13 @@ def one_run(index, cmd, doc, fault, delay, signame="KILL"):
         outcome = "other"
     record = {
         "index": index, "cmd": cmd, "doc": os.path.basename(doc), "fault": fault,
-        "signal": signame if fault == "kill" else None, "delay": round(delay, 2),
+        "signal": signame if fault in ("kill", "killwalk") else None, "delay": round(delay, 2),
         "injected_at": None if injected_at is None else round(injected_at, 2),
         "elapsed": round(elapsed, 2), "rc": rc, "outcome": outcome,
         "violations": violations, "notes": notes, "processes_at_exit": len(at_exit),
         "last_lines": text.strip().splitlines()[-4:],
         "repro": f"scripts/fault-injection.sh --repro {cmd}:{os.path.basename(doc)}:{fault}:{delay:.2f}"
-                 + (":TERM" if fault == "kill" and signame == "TERM" else ""),
+                 + (":TERM" if fault in ("kill", "killwalk") and signame == "TERM" else ""),
     }
     if violations and args.keep:
         record["kept"] = run_dir
@@ -402,10 +412,14 @@ if not pairs:
 attempts = 0
 injected = 0
 while time.monotonic() < deadline and (args.runs == 0 or injected < args.runs):
-    cmd, doc = rng.choice(pairs)
     fault = FAULTS[attempts % len(FAULTS)]
-    delay = rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
-    signame = "TERM" if fault == "kill" and rng.random() < 0.25 else "KILL"
+    walk_pairs = [p for p in pairs if p[0] == "d2p"]
+    if fault == "killwalk" and not walk_pairs:
+        fault = "kill"
+    cmd, doc = rng.choice(walk_pairs if fault == "killwalk" else pairs)
+    # killwalk: a moment within the first seconds of the walk.
+    delay = rng.uniform(0.0, 1.5) if fault == "killwalk" else rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
+    signame = "TERM" if fault in ("kill", "killwalk") and rng.random() < 0.25 else "KILL"
     index += 1
     r = one_run(index, cmd, doc, fault, delay, signame)
     show(r)

@@ -1,6 +1,7 @@
 #include "pdf/D2pWordPhase.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
 #include <optional>
 #include <stdexcept>
@@ -12,7 +13,9 @@
 #include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/DocinfoMarks.h"
+#include "word/HostedPhase.h"
 #include "word/Word.h"
+#include "word/WordBackend.h"
 #include "word/WordSession.h"
 
 namespace vane {
@@ -61,7 +64,7 @@ D2pWordPhase::~D2pWordPhase() {
 }
 
 std::size_t D2pWordPhase::outlineEntries() const {
-    return bookmarks_ ? bookmarks_->size() : 0;
+    return bookmarks_ ? bookmarks_->size() : hostedOutlineEntries_;
 }
 
 std::string D2pWordPhase::closingMarks() const {
@@ -71,6 +74,7 @@ std::string D2pWordPhase::closingMarks() const {
 int D2pWordPhase::run() {
     print_normal(kOpening);
     print_verbose(kStartWord);
+    if (word::word_backend().hostsPhases()) return runHosted();
     std::unique_ptr<word::Application> application;
     try {
         application = word::word_backend().createApplication();
@@ -81,7 +85,35 @@ int D2pWordPhase::run() {
         print_message(kCannotStartWord);
         return kResultWord;
     }
+    return walk(std::move(application));
+}
 
+int D2pWordPhase::runHosted() {
+    word::HostedPhase phase;
+    phase.name = "d2p";
+    phase.arguments = d2p_phase_arguments(names_, settings_);
+    phase.output = [](const std::string& text) { output_text("%s", text.c_str()); };
+    phase.message = [](int id) { return load_message(id); };
+    phase.documents = {names_.workingCopy};
+    phase.printed = {names_.pdf};
+    const word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
+    if (!hosted.started) {
+        print_message(kCannotStartWord);
+        return kResultWord;
+    }
+    if (!hosted.completed) {
+        print_message(kWordError, hosted.failure.c_str());
+        return kResultDocument;
+    }
+    const auto value = [&hosted](const char* name, long long fallback) {
+        const auto found = hosted.values.find(name);
+        return found != hosted.values.end() ? found->second : fallback;
+    };
+    hostedOutlineEntries_ = static_cast<std::size_t>(value("OutlineEntries", 0));
+    return static_cast<int>(value("Result", kResultDocument));
+}
+
+int D2pWordPhase::walk(std::unique_ptr<word::Application> application) {
     word::WordSession session(std::move(application));
     session.activateBeforeClose();
     int result = 0;
@@ -227,6 +259,65 @@ void D2pWordPhase::writeMarks() {
     if (!links_->links.empty()) {
         print_normal(kAddingLinks);
         links_->writeAnnotations(names_.markFile);
+    }
+}
+
+namespace {
+
+bool flag(const std::string& value) {
+    return value == "1";
+}
+
+}  // namespace
+
+std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNames& names,
+                                                                     const D2pSettings& settings) {
+    const LibraryState& library = state();
+    return {{"Document", names.document},
+            {"WorkingCopy", names.workingCopy},
+            {"Pdf", names.pdf},
+            {"MarkFile", names.markFile},
+            {"Job", names.job},
+            {"Printer", settings.printer},
+            {"MaxLevel", std::to_string(settings.maxLevel)},
+            {"Links", settings.links ? "1" : "0"},
+            {"AllHeadings", settings.allHeadings ? "1" : "0"},
+            {"CrossReferences", settings.crossReferences ? "1" : "0"},
+            {"Verbose", library.verbose ? "1" : "0"},
+            {"Silent", library.silent ? "1" : "0"},
+            {"WordVisible", library.wordVisible ? "1" : "0"}};
+}
+
+void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
+                              D2pNames& names, D2pSettings& settings) {
+    LibraryState& library = state();
+    for (const auto& [name, value] : arguments) {
+        if (name == "Document")
+            names.document = value;
+        else if (name == "WorkingCopy")
+            names.workingCopy = value;
+        else if (name == "Pdf")
+            names.pdf = value;
+        else if (name == "MarkFile")
+            names.markFile = value;
+        else if (name == "Job")
+            names.job = value;
+        else if (name == "Printer")
+            settings.printer = value;
+        else if (name == "MaxLevel")
+            settings.maxLevel = std::atoi(value.c_str());
+        else if (name == "Links")
+            settings.links = flag(value);
+        else if (name == "AllHeadings")
+            settings.allHeadings = flag(value);
+        else if (name == "CrossReferences")
+            settings.crossReferences = flag(value);
+        else if (name == "Verbose")
+            library.verbose = flag(value);
+        else if (name == "Silent")
+            library.silent = flag(value);
+        else if (name == "WordVisible")
+            library.wordVisible = flag(value);
     }
 }
 

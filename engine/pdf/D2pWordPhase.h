@@ -9,10 +9,13 @@
 #include <cstddef>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "pdf/D2pNames.h"
 
 namespace vane::word {
+class Application;
 class WordSession;
 }  // namespace vane::word
 
@@ -41,17 +44,23 @@ public:
     // command's result: -7 (start, document collection, restore and quit) or
     // -8 (open, information, processing). Prints the messages of each step.
     int run();
+    // The same after the word processor has started: from the document's
+    // opening to quitting `application`. Where the word processor hosts the
+    // phase, this part runs inside its process.
+    int walk(std::unique_ptr<word::Application> application);
 
     // Outline entries collected (0 before run() and with -d 0).
     std::size_t outlineEntries() const;
 
     // The mark that goes after the printed pages (the document information
-    // again; see docinfo_closing_mark). Empty before run().
+    // again; see docinfo_closing_mark). Empty before run(), and after a run
+    // hosted by the office, whose printed file names no print job.
     std::string closingMarks() const;
 
 private:
     enum class Step { Done, InfoFailed };
     Step process(word::WordSession& session, int& result);
+    int runHosted();
     void writeMarks();
 
     const D2pNames& names_;
@@ -59,6 +68,13 @@ private:
     std::unique_ptr<CDocinfo> docinfo_;
     std::unique_ptr<CBookmarkList> bookmarks_;
     std::unique_ptr<CLinkList> links_;
+    std::size_t hostedOutlineEntries_ = 0;
 };
+
+// The phase's settings and names as the texts handed to a hosted phase, and back.
+std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNames& names,
+                                                                     const D2pSettings& settings);
+void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
+                              D2pNames& names, D2pSettings& settings);
 
 }  // namespace vane

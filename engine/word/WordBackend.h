@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "word/Application.h"
+#include "word/HostedPhase.h"
 
 namespace vane::word {
 
@@ -13,6 +14,10 @@ public:
     virtual ~WordBackend() = default;
     // Starts a word processor. Throws WordError when it cannot be started.
     virtual std::unique_ptr<Application> createApplication() = 0;
+    // Whether runHosted() can run phases inside the word processor's process.
+    virtual bool hostsPhases() { return false; }
+    // Starts a word processor, runs `phase` inside it and ends it again.
+    virtual HostedPhaseResult runHosted(const HostedPhase& /*phase*/) { return {}; }
 };
 
 // The backend in use: the installed one, else the platform's default.

@@ -42,6 +42,14 @@ OfficeApplication::OfficeApplication(Env& env, const OfficeProcessOptions& optio
     });
 }
 
+OfficeApplication::OfficeApplication(Env& env, std::unique_ptr<OfficeProcess> office)
+    : session_(std::make_shared<OfficeSession>(env)) {
+    uno_call("Start", [&] {
+        session_->process = std::move(office);
+        session_->version = read_version(session_->process->context());
+    });
+}
+
 OfficeApplication::~OfficeApplication() {
     try {
         quit();

@@ -12,6 +12,8 @@ class OfficeApplication final : public word::Application {
 public:
     // Starts the office; throws WordError when it cannot be started.
     OfficeApplication(Env& env, const OfficeProcessOptions& options);
+    // Over an office that is already there (the one a job runs in).
+    OfficeApplication(Env& env, std::unique_ptr<OfficeProcess> office);
     ~OfficeApplication() override;
 
     std::unique_ptr<word::Documents> documents() override;

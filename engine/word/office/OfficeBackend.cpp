@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "frame/FileUtil.h"
 #include "frame/LibraryState.h"
 #include "platform/Env.h"
 #include "word/WordError.h"
@@ -43,6 +44,27 @@ std::unique_ptr<Application> OfficeBackend::createApplication() {
         create(&env(), state().wordVisible && display_available(), error, sizeof error);
     if (application == nullptr) throw WordError(error[0] != '\0' ? error : "the office could not be started");
     return std::unique_ptr<Application>(application);
+}
+
+bool OfficeBackend::hostsPhases() {
+    DynamicLibrary* module = loaded_module();
+    if (module == nullptr || module->symbol(kVaneOfficeRunHostedSymbol) == nullptr) return false;
+    const std::string directory = env().codeDirectory();
+    return !directory.empty() && file_exists((directory + "/" + kVaneOfficeJobLibraryName).c_str());
+}
+
+HostedPhaseResult OfficeBackend::runHosted(const HostedPhase& phase) {
+    HostedPhaseResult result;
+    DynamicLibrary* module = loaded_module();
+    const auto run = module != nullptr
+                         ? reinterpret_cast<VaneOfficeRunHosted>(module->symbol(kVaneOfficeRunHostedSymbol))
+                         : nullptr;
+    if (run == nullptr) {
+        result.failure = "the office backend is not usable";
+        return result;
+    }
+    run(&env(), state().wordVisible && display_available(), &phase, &result);
+    return result;
 }
 
 WordBackend& office_backend() {

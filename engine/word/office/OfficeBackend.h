@@ -13,6 +13,9 @@ namespace vane::word {
 class OfficeBackend final : public WordBackend {
 public:
     std::unique_ptr<Application> createApplication() override;
+    // The module and the job library it loads into the office are both there.
+    bool hostsPhases() override;
+    HostedPhaseResult runHosted(const HostedPhase& phase) override;
 };
 
 // The module's path: the directory holding vanecore's code + the module name.

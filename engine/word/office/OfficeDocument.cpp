@@ -21,6 +21,7 @@
 #include "word/office/OfficeSections.h"
 #include "word/office/OfficeShapes.h"
 #include "word/office/OfficeStyles.h"
+#include "word/office/OfficeTemporaries.h"
 #include "word/office/OfficeWindow.h"
 #include "word/office/PostScriptPrint.h"
 #include "word/office/UnoCall.h"
@@ -37,18 +38,6 @@ namespace {
 
 std::string absolute_path(const std::string& path) {
     return std::filesystem::absolute(path).string();
-}
-
-// The office's own temporary files in `folder` ("lu<...>.tmp").
-std::set<std::filesystem::path> office_temporaries(const std::filesystem::path& folder) {
-    std::set<std::filesystem::path> found;
-    std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > 6 && name.rfind("lu", 0) == 0 && name.ends_with(".tmp")) found.insert(it->path());
-    }
-    return found;
 }
 
 // Stores the document under `path`. A store that fails (full disk, folder

@@ -7,7 +7,9 @@ namespace vane {
 class Env;
 namespace word {
 class Application;
-}
+struct HostedPhase;
+struct HostedPhaseResult;
+}  // namespace word
 }  // namespace vane
 
 // Starts a private office and returns its application object (owned by the
@@ -16,3 +18,12 @@ using VaneOfficeCreate = vane::word::Application* (*)(vane::Env* env, bool visib
                                                       std::size_t errorSize);
 inline constexpr const char* kVaneOfficeCreateSymbol = "vane_office_create_application";
 inline constexpr const char* kVaneOfficeModuleName = "libvane_office.so";
+
+// Starts a private office, runs `phase` inside it (the job library, loaded
+// into the office) and ends the office; fills `result`.
+using VaneOfficeRunHosted = void (*)(vane::Env* env, bool visible, const vane::word::HostedPhase* phase,
+                                     vane::word::HostedPhaseResult* result);
+inline constexpr const char* kVaneOfficeRunHostedSymbol = "vane_office_run_hosted";
+// The library the office loads, beside the module, and the job it implements.
+inline constexpr const char* kVaneOfficeJobLibraryName = "libvane_office_job.so";
+inline constexpr const char* kVaneOfficeJobImplementation = "org.folivane.office.WordJob";

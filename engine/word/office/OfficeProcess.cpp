@@ -102,6 +102,18 @@ OfficeProcess::OfficeProcess(Env& env, const OfficeProcessOptions& options) : en
     }
 }
 
+std::unique_ptr<OfficeProcess> OfficeProcess::within(Env& env,
+                                                     const Reference<css::uno::XComponentContext>& ownContext) {
+    return std::unique_ptr<OfficeProcess>(new OfficeProcess(env, Within{}, ownContext));
+}
+
+OfficeProcess::OfficeProcess(Env& env, Within, const Reference<css::uno::XComponentContext>& ownContext)
+    : env_(env), hosting_(true), context_(ownContext), desktop_(css::frame::Desktop::create(ownContext)) {}
+
+bool OfficeProcess::ended() {
+    return child_ == nullptr || child_->poll().has_value();
+}
+
 OfficeProcess::~OfficeProcess() {
     try {
         stop(true);
@@ -134,12 +146,18 @@ void OfficeProcess::connect(const std::string& pipeName) {
 }
 
 bool OfficeProcess::quit() {
-    const bool byItself = child_ != nullptr;
+    const bool byItself = child_ != nullptr || hosting_;
     stop(true);
     return byItself && !killed_;
 }
 
 void OfficeProcess::stop(bool ask) {
+    if (hosting_) {
+        hosting_ = false;
+        desktop_.clear();
+        context_.clear();
+        return;
+    }
     if (child_ != nullptr) {
         if (ask && desktop_.is()) {
             try {

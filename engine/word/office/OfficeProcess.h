@@ -27,6 +27,10 @@ public:
     // Starts the office and connects to it; throws std::runtime_error when it
     // cannot be started or does not answer in time (nothing is left behind).
     OfficeProcess(Env& env, const OfficeProcessOptions& options);
+    // The office this code runs in (a job inside it): no process of ours and
+    // no profile; quitting it only lets go of it.
+    static std::unique_ptr<OfficeProcess> within(Env& env,
+                                                 const css::uno::Reference<css::uno::XComponentContext>& ownContext);
     OfficeProcess(const OfficeProcess&) = delete;
     OfficeProcess& operator=(const OfficeProcess&) = delete;
     ~OfficeProcess();
@@ -34,13 +38,17 @@ public:
     const css::uno::Reference<css::uno::XComponentContext>& context() const { return context_; }
     const css::uno::Reference<css::frame::XDesktop2>& desktop() const { return desktop_; }
     const OfficeProfile& profile() const { return *profile_; }
-    bool running() const { return child_ != nullptr; }
+    bool running() const { return child_ != nullptr || hosting_; }
+    // True once the started office has ended (or was never started).
+    bool ended();
 
     // Asks the office to end, waits for it (killing it after the time-out)
     // and removes the profile. Returns true when it ended by itself.
     bool quit();
 
 private:
+    struct Within {};
+    OfficeProcess(Env& env, Within, const css::uno::Reference<css::uno::XComponentContext>& ownContext);
     void connect(const std::string& pipeName);
     void stop(bool ask);
 
@@ -49,6 +57,7 @@ private:
     std::unique_ptr<OfficeProfile> profile_;
     std::unique_ptr<ChildProcess> child_;
     bool killed_ = false;
+    bool hosting_ = false;
     css::uno::Reference<css::uno::XComponentContext> context_;
     css::uno::Reference<css::frame::XDesktop2> desktop_;
 };

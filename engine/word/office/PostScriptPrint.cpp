@@ -52,12 +52,16 @@ std::string mark_landscape_pages(const std::string& postScript, const std::vecto
     return out;
 }
 
+std::vector<std::string> print_intermediates(const std::string& outputPath) {
+    return {outputPath + ".office.pdf", outputPath + ".rotated.pdf", outputPath + ".raw.ps"};
+}
+
 PostScriptPrint::PostScriptPrint(Env& env, std::string outputPath)
     : env_(env),
       outputPath_(std::move(outputPath)),
-      pdfPath_(outputPath_ + ".office.pdf"),
-      rotatedPath_(outputPath_ + ".rotated.pdf"),
-      rawPath_(outputPath_ + ".raw.ps") {}
+      pdfPath_(print_intermediates(outputPath_)[0]),
+      rotatedPath_(print_intermediates(outputPath_)[1]),
+      rawPath_(print_intermediates(outputPath_)[2]) {}
 
 PostScriptPrint::~PostScriptPrint() {
     std::error_code error;

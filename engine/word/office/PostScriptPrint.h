@@ -38,6 +38,10 @@ private:
     std::string rawPath_;
 };
 
+// The files a print into `outputPath` makes on the way (removed with the
+// object; an office that dies while printing leaves them to its caller).
+std::vector<std::string> print_intermediates(const std::string& outputPath);
+
 // Adds "[ /Rotate 270 /PAGE pdfmark" after the page setup of every page
 // flagged in `landscape` (page n at index n - 1).
 std::string mark_landscape_pages(const std::string& postScript, const std::vector<bool>& landscape);

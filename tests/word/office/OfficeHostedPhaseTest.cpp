@@ -1,0 +1,153 @@
+// The d2p word phase run inside the office (the job library loaded into it):
+// its messages arrive while it runs and in order, its values come back, and
+// an office that dies during the phase makes a failed phase that leaves
+// nothing of the office behind.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "TempDir.h"
+#include "pdf/D2pWordPhase.h"
+#include "word/HostedPhase.h"
+#include "word/Word.h"
+
+namespace vane {
+namespace {
+
+constexpr int kExtractingBookmarks = 153;
+constexpr int kExtractingLinks = 156;
+constexpr int kPrinting = 160;
+
+std::string corpus(const std::string& name) {
+    const char* shared = std::getenv("VANE_SHARED_DIR");
+    return std::string(shared ? shared : "../shared") + "/corpus/public/" + name;
+}
+
+// The office processes (soffice.bin) whose command line names `needle`.
+std::vector<pid_t> offices_naming(const std::string& needle) {
+    std::vector<pid_t> found;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename().string();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        std::ifstream in(entry.path() / "cmdline", std::ios::binary);
+        const std::string cmd((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (cmd.find("soffice.bin") != std::string::npos && cmd.find(needle) != std::string::npos)
+            found.push_back(static_cast<pid_t>(std::stoi(name)));
+    }
+    return found;
+}
+
+class HostedPhaseTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        saved_ = std::getenv("TMPDIR") ? std::getenv("TMPDIR") : "";
+        ::setenv("TMPDIR", temp_.path().c_str(), 1);
+        std::filesystem::copy_file(corpus("pandoc__headers.docx"), dir_.file("doc_fv.docx"));
+        names_.document = dir_.file("doc.docx");
+        names_.workingCopy = dir_.file("doc_fv.docx");
+        names_.pdf = dir_.file("doc.pdf");
+        names_.markFile = dir_.file("doc.pdf.ps_2.ps");
+        settings_.printer = "Folivane";
+    }
+    void TearDown() override {
+        if (saved_.empty())
+            ::unsetenv("TMPDIR");
+        else
+            ::setenv("TMPDIR", saved_.c_str(), 1);
+    }
+
+    // The phase with message texts that name their numbers ("<153>").
+    word::HostedPhase phase() {
+        word::HostedPhase phase;
+        phase.name = "d2p";
+        phase.arguments = d2p_phase_arguments(names_, settings_);
+        phase.message = [](int id) { return "<" + std::to_string(id) + ">"; };
+        phase.output = [this](const std::string& text) { printed_.push_back(text); };
+        phase.documents = {names_.workingCopy};
+        phase.printed = {names_.pdf};
+        return phase;
+    }
+
+    bool nothingOfTheOfficeLeft() const { return std::filesystem::is_empty(temp_.path()); }
+
+    std::vector<std::string> besideTheDocument() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_.path()))
+            names.push_back(entry.path().filename().string());
+        return names;
+    }
+
+    std::size_t printedAt(const std::string& text) const {
+        for (std::size_t i = 0; i < printed_.size(); ++i)
+            if (printed_[i] == text) return i;
+        return printed_.size();
+    }
+
+    test::TempDir temp_;
+    test::TempDir dir_;
+    std::string saved_;
+    D2pNames names_;
+    D2pSettings settings_;
+    std::vector<std::string> printed_;
+};
+
+TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
+    ASSERT_TRUE(word::word_backend().hostsPhases());
+    const word::HostedPhaseResult result = word::word_backend().runHosted(phase());
+    ASSERT_TRUE(result.started) << result.failure;
+    ASSERT_TRUE(result.completed) << result.failure;
+    EXPECT_EQ(result.values.at("Result"), 0);
+    EXPECT_EQ(result.values.at("OutlineEntries"), 6);
+    // Every message and catalogue look-up is one call back over the pipe.
+    EXPECT_GT(result.values.at("PipeCalls"), static_cast<long long>(printed_.size()));
+    // The messages of the walk, in the order the walk prints them.
+    const std::size_t bookmarks = printedAt("<" + std::to_string(kExtractingBookmarks) + ">");
+    const std::size_t links = printedAt("<" + std::to_string(kExtractingLinks) + ">");
+    const std::size_t printing = printedAt("<" + std::to_string(kPrinting) + ">");
+    EXPECT_LT(bookmarks, links);
+    EXPECT_LT(links, printing);
+    EXPECT_LT(printing, printed_.size());
+    // The marks and the printed file are written; the office is gone.
+    EXPECT_GT(std::filesystem::file_size(names_.markFile), 0u);
+    EXPECT_TRUE(std::filesystem::exists(names_.pdf));
+    EXPECT_TRUE(nothingOfTheOfficeLeft());
+}
+
+TEST_F(HostedPhaseTest, AnUnknownPhaseFailsAndEndsTheOffice) {
+    word::HostedPhase unknown = phase();
+    unknown.name = "x2y";
+    const word::HostedPhaseResult result = word::word_backend().runHosted(unknown);
+    EXPECT_TRUE(result.started);
+    EXPECT_FALSE(result.completed);
+    EXPECT_FALSE(result.failure.empty());
+    EXPECT_TRUE(printed_.empty());
+    EXPECT_TRUE(nothingOfTheOfficeLeft());
+}
+
+TEST_F(HostedPhaseTest, AnOfficeKilledDuringTheWalkIsAFailedPhaseThatLeavesNothing) {
+    word::HostedPhase killed = phase();
+    const std::string marker = "<" + std::to_string(kExtractingBookmarks) + ">";
+    bool shot = false;
+    killed.output = [&](const std::string& text) {
+        printed_.push_back(text);
+        if (text != marker) return;
+        for (const pid_t pid : offices_naming(temp_.path())) shot = ::kill(pid, SIGKILL) == 0 || shot;
+    };
+    const word::HostedPhaseResult result = word::word_backend().runHosted(killed);
+    ASSERT_TRUE(shot);
+    EXPECT_TRUE(result.started);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.failure, "the office ended during the phase");
+    EXPECT_EQ(printed_.back(), marker);  // nothing after the walk's first message
+    EXPECT_TRUE(nothingOfTheOfficeLeft());
+    // Only the working copy is left (its caller removes it): no lock file.
+    EXPECT_EQ(besideTheDocument(), std::vector<std::string>{"doc_fv.docx"});
+}
+
+}  // namespace
+}  // namespace vane
