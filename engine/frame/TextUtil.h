@@ -23,4 +23,8 @@ void to_upper(std::string& text);
 // comes back unchanged whatever it holds (file names may hold quotes here).
 std::string quote_command_argument(const std::string& argument);
 
+// Appends code point `code` to `out` in UTF-8; a value that is no character
+// (a surrogate, beyond U+10FFFF) appends nothing.
+void append_utf8(std::string& out, unsigned long code);
+
 }  // namespace vane

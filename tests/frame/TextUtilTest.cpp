@@ -60,6 +60,27 @@ TEST(NormalizeSpaces, StringForm) {
     }
 }
 
+TEST(AppendUtf8, EncodesEachLengthAndRefusesWhatIsNoCharacter) {
+    const struct {
+        unsigned long code;
+        std::string bytes;
+    } cases[] = {
+        {0x41, "A"},
+        {0xE9, "\xC3\xA9"},
+        {0x20AC, "\xE2\x82\xAC"},
+        {0x1F600, "\xF0\x9F\x98\x80"},
+        {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+        {0xD800, ""},
+        {0xDFFF, ""},
+        {0x110000, ""},
+    };
+    for (const auto& c : cases) {
+        std::string out = "x";
+        append_utf8(out, c.code);
+        EXPECT_EQ(out, "x" + c.bytes) << std::hex << c.code;
+    }
+}
+
 TEST(ToUpper, ConvertsBytesInPlace) {
     std::string text = "_Toc123abc-Z\xE9";
     to_upper(text);

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "frame/TextUtil.h"
 
 namespace vane {
 namespace {
@@ -70,24 +71,6 @@ std::size_t find_nocase(const std::string& text, const std::string& word, std::s
     for (std::size_t i = from; i + word.size() <= text.size(); ++i)
         if (at_nocase(text, i, word)) return i;
     return std::string::npos;
-}
-
-void append_utf8(std::string& out, unsigned long cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 // The text a reader sees, for comparing: tags dropped, character references
