@@ -9,9 +9,11 @@
 #   readonly  the output directory becomes unwritable: `chattr +i` on it (the
 #             script runs as root, so chmod would not stop writes)
 #   fill      the output lies on a tmpfs of a few MB, filled with dd
-#   killwalk  (d2p) SIGKILL/SIGTERM to soffice.bin while the outline and link
-#             walk runs inside the office: the moment is counted from the
-#             walk's first message ("Extracting ..."), not from the start
+#   killwalk  SIGKILL/SIGTERM to soffice.bin while the word-processor phase
+#             runs inside the office: the moment is counted from the phase's
+#             first message that reaches a quiet run (d2p: "Extracting ...",
+#             the outline and link walk; d2h: "Saving document as html"),
+#             not from the start
 # After every run it checks: exit 0 with a complete output, or exit 1 with
 # "*** Process terminated with error ***" (never a signal, never another code);
 # the document is byte-identical; no process of the run, office profile or
@@ -85,7 +87,8 @@ if args.docs > 0:
 if not DOCS:
     sys.exit(f"no documents found (corpus: {CORPUS})")
 FAULTS = ["kill", "readonly", "fill", "killwalk"]
-WALK_MARK = "Extracting"  # the first message of the walk inside the office
+# The first message of the phase inside the office that a quiet run prints.
+WALK_MARKS = {"d2p": "Extracting", "d2h": "Saving document as html"}
 TMPFS_MB = 8
 TIMEOUT_S = 180
 GRACE_S = 3.0
@@ -292,7 +295,7 @@ def one_run(index, cmd, doc, fault, delay, signame="KILL"):
             now = time.monotonic() - start
             if fault == "killwalk" and walk_at is None:
                 with open(os.path.join(run_dir, "output.txt"), "rb") as seen:
-                    if WALK_MARK.encode() in seen.read():
+                    if WALK_MARKS[cmd].encode() in seen.read():
                         walk_at = now
             due = now >= delay if fault != "killwalk" else walk_at is not None and now >= walk_at + delay
             if fault and injected_at is None and due:
@@ -413,12 +416,11 @@ attempts = 0
 injected = 0
 while time.monotonic() < deadline and (args.runs == 0 or injected < args.runs):
     fault = FAULTS[attempts % len(FAULTS)]
-    walk_pairs = [p for p in pairs if p[0] == "d2p"]
-    if fault == "killwalk" and not walk_pairs:
-        fault = "kill"
-    cmd, doc = rng.choice(walk_pairs if fault == "killwalk" else pairs)
-    # killwalk: a moment within the first seconds of the walk.
-    delay = rng.uniform(0.0, 1.5) if fault == "killwalk" else rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
+    cmd, doc = rng.choice(pairs)
+    # killwalk: a moment within the first seconds of the walk (d2h's save is
+    # short: within its first half second).
+    walk_window = 1.5 if cmd == "d2p" else 0.5
+    delay = rng.uniform(0.0, walk_window) if fault == "killwalk" else rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
     signame = "TERM" if fault in ("kill", "killwalk") and rng.random() < 0.25 else "KILL"
     index += 1
     r = one_run(index, cmd, doc, fault, delay, signame)

@@ -8,7 +8,9 @@
 #include "frame/Messages.h"
 #include "html/OutlineHeadings.h"
 #include "pdf/CDocinfo.h"
+#include "word/HostedPhase.h"
 #include "word/Word.h"
+#include "word/WordBackend.h"
 #include "word/WordSession.h"
 
 namespace vane {
@@ -105,6 +107,7 @@ int D2hWordPhase::run() {
 int D2hWordPhase::convert() {
     print_normal(kOpening);
     print_verbose(kStartWord);
+    if (word::word_backend().hostsPhases()) return runHosted();
     std::unique_ptr<word::Application> application;
     try {
         application = word::word_backend().createApplication();
@@ -115,7 +118,39 @@ int D2hWordPhase::convert() {
         print_message(kCannotStartWord);
         return kResultWord;
     }
+    return walk(std::move(application));
+}
 
+int D2hWordPhase::runHosted() {
+    word::HostedPhase phase;
+    phase.name = "d2h";
+    phase.arguments = d2h_phase_arguments(names_, allHeadings_);
+    phase.output = [](const std::string& text) { output_text("%s", text.c_str()); };
+    phase.message = [](int id) { return load_message(id); };
+    phase.documents = {names_.workingCopy};
+    const word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
+    if (!hosted.started) {
+        print_message(kCannotStartWord);
+        return kResultWord;
+    }
+    if (!hosted.completed) {
+        // The office ended or failed during the phase: the site page may be
+        // half written, so the caller clears the output.
+        print_message(kProcessingError);
+        needsReleaseWait_ = true;
+        return kResultDocument;
+    }
+    const auto value = [&hosted](const char* name, long long fallback) {
+        const auto found = hosted.values.find(name);
+        return found != hosted.values.end() ? found->second : fallback;
+    };
+    const auto title = hosted.texts.find("Title");
+    if (title != hosted.texts.end()) title_ = title->second;
+    needsReleaseWait_ = value("NeedsReleaseWait", 0) != 0;
+    return static_cast<int>(value("Result", kResultDocument));
+}
+
+int D2hWordPhase::walk(std::unique_ptr<word::Application> application) {
     word::WordSession session(std::move(application));
     int result = 0;
     try {
@@ -141,6 +176,48 @@ int D2hWordPhase::convert() {
     }
     needsReleaseWait_ = result < 0;
     return result;
+}
+
+std::vector<std::pair<std::string, std::string>> d2h_phase_arguments(const D2hNames& names, bool allHeadings) {
+    const LibraryState& library = state();
+    return {{"Document", names.document},
+            {"OutputDirectory", names.outputDirectory},
+            {"BaseName", names.baseName},
+            {"WorkingCopy", names.workingCopy},
+            {"SitePage", names.sitePage},
+            {"FullHtml", names.fullHtml},
+            {"AllHeadings", allHeadings ? "1" : "0"},
+            {"Verbose", library.verbose ? "1" : "0"},
+            {"Silent", library.silent ? "1" : "0"},
+            {"WordVisible", library.wordVisible ? "1" : "0"}};
+}
+
+void read_d2h_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
+                              D2hNames& names, bool& allHeadings) {
+    LibraryState& library = state();
+    const auto flag = [](const std::string& value) { return value == "1"; };
+    for (const auto& [name, value] : arguments) {
+        if (name == "Document")
+            names.document = value;
+        else if (name == "OutputDirectory")
+            names.outputDirectory = value;
+        else if (name == "BaseName")
+            names.baseName = value;
+        else if (name == "WorkingCopy")
+            names.workingCopy = value;
+        else if (name == "SitePage")
+            names.sitePage = value;
+        else if (name == "FullHtml")
+            names.fullHtml = value;
+        else if (name == "AllHeadings")
+            allHeadings = flag(value);
+        else if (name == "Verbose")
+            library.verbose = flag(value);
+        else if (name == "Silent")
+            library.silent = flag(value);
+        else if (name == "WordVisible")
+            library.wordVisible = flag(value);
+    }
 }
 
 }  // namespace vane

@@ -5,11 +5,18 @@
 // returns.
 #pragma once
 
+#include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "html/D2hNames.h"
 
 namespace vane {
+
+namespace word {
+class Application;
+}
 
 class D2hWordPhase {
 public:
@@ -34,13 +41,23 @@ public:
     // be read (the word processor is closed in an orderly way there).
     bool needsReleaseWait() const { return needsReleaseWait_; }
 
+    // From opening the working copy to quitting `application`: the result code
+    // as run() gives it. The office runs this inside its own process.
+    int walk(std::unique_ptr<word::Application> application);
+
 private:
     int convert();
+    int runHosted();
 
     const D2hNames& names_;
     bool allHeadings_ = false;
     std::string title_;
     bool needsReleaseWait_ = false;
 };
+
+// The phase's names and option as the texts handed to a hosted phase, and back.
+std::vector<std::pair<std::string, std::string>> d2h_phase_arguments(const D2hNames& names, bool allHeadings);
+void read_d2h_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
+                              D2hNames& names, bool& allHeadings);
 
 }  // namespace vane

@@ -11,7 +11,7 @@
 namespace vane::word {
 
 struct HostedPhase {
-    std::string name;                                            // "d2p"
+    std::string name;                                            // "d2p" or "d2h"
     std::vector<std::pair<std::string, std::string>> arguments;  // numbers as decimal text
     std::function<void(const std::string&)> output;              // one formatted message
     std::function<std::string(int)> message;                     // catalogue text of a message
@@ -26,6 +26,7 @@ struct HostedPhaseResult {
     bool completed = false;  // the phase returned its values (else `failure` says why)
     std::string failure;
     std::map<std::string, long long> values;
+    std::map<std::string, std::string> texts;  // values that are text (a title)
 };
 
 }  // namespace vane::word

@@ -111,7 +111,11 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
         }
         for (const auto& value : values) {
             sal_Int64 number = 0;
-            if (value.Value >>= number) result.values[utf8(value.Name)] = number;
+            rtl::OUString text;
+            if (value.Value >>= number)
+                result.values[utf8(value.Name)] = number;
+            else if (value.Value >>= text)
+                result.texts[utf8(value.Name)] = utf8(text);
         }
         result.completed = true;
     } catch (const css::uno::Exception& e) {

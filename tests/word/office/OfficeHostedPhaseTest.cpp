@@ -1,7 +1,7 @@
-// The d2p word phase run inside the office (the job library loaded into it):
-// its messages arrive while it runs and in order, its values come back, and
-// an office that dies during the phase makes a failed phase that leaves
-// nothing of the office behind.
+// The d2p and d2h word phases run inside the office (the job library loaded
+// into it): their messages arrive while they run and in order, their values
+// come back, and an office that dies during a phase makes a failed phase that
+// leaves nothing of the office behind.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "TempDir.h"
+#include "frame/LibraryState.h"
+#include "html/D2hWordPhase.h"
 #include "pdf/D2pWordPhase.h"
 #include "word/HostedPhase.h"
 #include "word/Word.h"
@@ -22,6 +24,9 @@ namespace {
 constexpr int kExtractingBookmarks = 153;
 constexpr int kExtractingLinks = 156;
 constexpr int kPrinting = 160;
+constexpr int kInitDocument = 148;
+constexpr int kSavingHtml = 161;
+constexpr int kGetDocumentInformation = 189;
 
 std::string corpus(const std::string& name) {
     const char* shared = std::getenv("VANE_SHARED_DIR");
@@ -147,6 +152,75 @@ TEST_F(HostedPhaseTest, AnOfficeKilledDuringTheWalkIsAFailedPhaseThatLeavesNothi
     EXPECT_TRUE(nothingOfTheOfficeLeft());
     // Only the working copy is left (its caller removes it): no lock file.
     EXPECT_EQ(besideTheDocument(), std::vector<std::string>{"doc_fv.docx"});
+}
+
+// The d2h phase: the title comes back as text, the site page is saved.
+class HostedD2hTest : public HostedPhaseTest {
+protected:
+    void SetUp() override {
+        HostedPhaseTest::SetUp();
+        std::filesystem::copy_file(corpus("aspose__Formatted_elements.docx"), dir_.file("aw_fv.docx"));
+        html_.document = dir_.file("aw.docx");
+        html_.outputDirectory = dir_.path();
+        html_.baseName = "aw";
+        html_.workingCopy = dir_.file("aw_fv.docx");
+        html_.sitePage = dir_.file("aw.html");
+        html_.fullHtml = dir_.file("aw_full.html");
+    }
+
+    void TearDown() override {
+        state().verbose = false;
+        HostedPhaseTest::TearDown();
+    }
+
+    // Verbose, so that every step's message crosses back.
+    word::HostedPhase d2h() {
+        state().verbose = true;
+        word::HostedPhase phase;
+        phase.name = "d2h";
+        phase.arguments = d2h_phase_arguments(html_, false);
+        phase.message = [](int id) { return "<" + std::to_string(id) + ">"; };
+        phase.output = [this](const std::string& text) { printed_.push_back(text); };
+        phase.documents = {html_.workingCopy};
+        return phase;
+    }
+
+    D2hNames html_;
+};
+
+TEST_F(HostedD2hTest, SavesTheSitePageInsideTheOfficeAndHandsBackTheTitle) {
+    const word::HostedPhaseResult result = word::word_backend().runHosted(d2h());
+    ASSERT_TRUE(result.started) << result.failure;
+    ASSERT_TRUE(result.completed) << result.failure;
+    EXPECT_EQ(result.values.at("Result"), 0);
+    EXPECT_EQ(result.values.at("NeedsReleaseWait"), 0);
+    EXPECT_EQ(result.texts.at("Title"), "AW Test Document");
+    const std::size_t information = printedAt("<" + std::to_string(kGetDocumentInformation) + ">");
+    const std::size_t saving = printedAt("<" + std::to_string(kSavingHtml) + ">");
+    EXPECT_LT(information, saving);
+    EXPECT_LT(saving, printed_.size());
+    EXPECT_GT(std::filesystem::file_size(html_.sitePage), 0u);
+    EXPECT_TRUE(nothingOfTheOfficeLeft());
+}
+
+TEST_F(HostedD2hTest, AnOfficeKilledDuringThePhaseIsAFailedPhaseThatLeavesNoLock) {
+    word::HostedPhase killed = d2h();
+    const std::string marker = "<" + std::to_string(kInitDocument) + ">";
+    bool shot = false;
+    killed.output = [&](const std::string& text) {
+        printed_.push_back(text);
+        if (text != marker) return;
+        for (const pid_t pid : offices_naming(temp_.path())) shot = ::kill(pid, SIGKILL) == 0 || shot;
+    };
+    const word::HostedPhaseResult result = word::word_backend().runHosted(killed);
+    ASSERT_TRUE(shot);
+    EXPECT_TRUE(result.started);
+    EXPECT_FALSE(result.completed);
+    EXPECT_EQ(result.failure, "the office ended during the phase");
+    EXPECT_EQ(printed_.back(), marker);
+    EXPECT_TRUE(nothingOfTheOfficeLeft());
+    EXPECT_FALSE(std::filesystem::exists(html_.sitePage));
+    EXPECT_FALSE(std::filesystem::exists(dir_.file(".~lock.aw_fv.docx#")));
 }
 
 }  // namespace

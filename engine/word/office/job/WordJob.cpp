@@ -12,6 +12,7 @@
 #include "platform/Env.h"
 #include "word/office/OfficeApplication.h"
 #include "word/office/UnoText.h"
+#include "word/office/job/D2hJob.h"
 #include "word/office/job/D2pJob.h"
 #include "word/office/job/JobOutput.h"
 
@@ -33,23 +34,29 @@ css::uno::Any WordJob::execute(const css::uno::Sequence<css::beans::NamedValue>&
         else
             texts.emplace_back(utf8(argument.Name), utf8(value));
     }
-    if (phase != "d2p") throw css::lang::IllegalArgumentException("unknown phase", {}, 0);
+    if (phase != "d2p" && phase != "d2h") throw css::lang::IllegalArgumentException("unknown phase", {}, 0);
 
-    std::map<std::string, long long> values;
+    JobValues values;
     try {
         JobOutput output(messages);
         auto application = std::make_unique<OfficeApplication>(env(), OfficeProcess::within(env(), context_));
-        values = run_d2p_job(texts, std::move(application));
+        if (phase == "d2p")
+            values.numbers = run_d2p_job(texts, std::move(application));
+        else
+            values = run_d2h_job(texts, std::move(application));
     } catch (const std::exception& e) {
         // No exception of ours crosses into the office.
         throw css::uno::RuntimeException(ou(e.what()));
     }
-    css::uno::Sequence<css::beans::NamedValue> answer(static_cast<sal_Int32>(values.size()));
+    css::uno::Sequence<css::beans::NamedValue> answer(
+        static_cast<sal_Int32>(values.numbers.size() + values.texts.size()));
     sal_Int32 i = 0;
-    for (const auto& [name, value] : values) {
+    for (const auto& [name, value] : values.numbers) {
         answer.getArray()[i++] =
             css::beans::NamedValue(ou(name), css::uno::Any(static_cast<sal_Int64>(value)));
     }
+    for (const auto& [name, value] : values.texts)
+        answer.getArray()[i++] = css::beans::NamedValue(ou(name), css::uno::Any(ou(value)));
     return css::uno::Any(answer);
 }
 
