@@ -39,7 +39,8 @@ constexpr int kResultDocument = -8;
 constexpr int kInfoFailed = 1;
 
 // Opening, revisions, page view, information and the HTML save of an open
-// session (with `allHeadings`, outline paragraphs saved as headings); the result code, 0 on success. Throws on word-processor errors.
+// session (with `allHeadings`, outline paragraphs saved as headings); the result code, 0 on success. Throws
+// on word-processor errors.
 int open_and_save(word::WordSession& session, const D2hNames& names, bool allHeadings, std::string& title) {
     word::Application& app = session.application();
     app.setVisible(state().wordVisible);
@@ -122,11 +123,7 @@ int D2hWordPhase::convert() {
 }
 
 int D2hWordPhase::runHosted() {
-    word::HostedPhase phase;
-    phase.name = "d2h";
-    phase.arguments = d2h_phase_arguments(names_, allHeadings_);
-    phase.output = [](const std::string& text) { output_text("%s", text.c_str()); };
-    phase.message = [](int id) { return load_message(id); };
+    word::HostedPhase phase = word::library_phase("d2h", d2h_phase_arguments(names_, allHeadings_));
     phase.documents = {names_.workingCopy};
     const word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
     if (!hosted.started) {
@@ -140,14 +137,10 @@ int D2hWordPhase::runHosted() {
         needsReleaseWait_ = true;
         return kResultDocument;
     }
-    const auto value = [&hosted](const char* name, long long fallback) {
-        const auto found = hosted.values.find(name);
-        return found != hosted.values.end() ? found->second : fallback;
-    };
     const auto title = hosted.texts.find("Title");
     if (title != hosted.texts.end()) title_ = title->second;
-    needsReleaseWait_ = value("NeedsReleaseWait", 0) != 0;
-    return static_cast<int>(value("Result", kResultDocument));
+    needsReleaseWait_ = hosted.value("NeedsReleaseWait", 0) != 0;
+    return static_cast<int>(hosted.value("Result", kResultDocument));
 }
 
 int D2hWordPhase::walk(std::unique_ptr<word::Application> application) {
@@ -178,23 +171,21 @@ int D2hWordPhase::walk(std::unique_ptr<word::Application> application) {
     return result;
 }
 
-std::vector<std::pair<std::string, std::string>> d2h_phase_arguments(const D2hNames& names, bool allHeadings) {
-    const LibraryState& library = state();
-    return {{"Document", names.document},
-            {"OutputDirectory", names.outputDirectory},
-            {"BaseName", names.baseName},
-            {"WorkingCopy", names.workingCopy},
-            {"SitePage", names.sitePage},
-            {"FullHtml", names.fullHtml},
-            {"AllHeadings", allHeadings ? "1" : "0"},
-            {"Verbose", library.verbose ? "1" : "0"},
-            {"Silent", library.silent ? "1" : "0"},
-            {"WordVisible", library.wordVisible ? "1" : "0"}};
+std::vector<std::pair<std::string, std::string>> d2h_phase_arguments(const D2hNames& names,
+                                                                     bool allHeadings) {
+    std::vector<std::pair<std::string, std::string>> arguments{{"Document", names.document},
+                                                               {"OutputDirectory", names.outputDirectory},
+                                                               {"BaseName", names.baseName},
+                                                               {"WorkingCopy", names.workingCopy},
+                                                               {"SitePage", names.sitePage},
+                                                               {"FullHtml", names.fullHtml},
+                                                               {"AllHeadings", allHeadings ? "1" : "0"}};
+    word::add_run_flag_arguments(arguments);
+    return arguments;
 }
 
 void read_d2h_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
                               D2hNames& names, bool& allHeadings) {
-    LibraryState& library = state();
     const auto flag = [](const std::string& value) { return value == "1"; };
     for (const auto& [name, value] : arguments) {
         if (name == "Document")
@@ -211,12 +202,8 @@ void read_d2h_phase_arguments(const std::vector<std::pair<std::string, std::stri
             names.fullHtml = value;
         else if (name == "AllHeadings")
             allHeadings = flag(value);
-        else if (name == "Verbose")
-            library.verbose = flag(value);
-        else if (name == "Silent")
-            library.silent = flag(value);
-        else if (name == "WordVisible")
-            library.wordVisible = flag(value);
+        else
+            word::read_run_flag_argument(name, value);
     }
 }
 

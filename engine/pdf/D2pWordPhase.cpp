@@ -89,11 +89,7 @@ int D2pWordPhase::run() {
 }
 
 int D2pWordPhase::runHosted() {
-    word::HostedPhase phase;
-    phase.name = "d2p";
-    phase.arguments = d2p_phase_arguments(names_, settings_);
-    phase.output = [](const std::string& text) { output_text("%s", text.c_str()); };
-    phase.message = [](int id) { return load_message(id); };
+    word::HostedPhase phase = word::library_phase("d2p", d2p_phase_arguments(names_, settings_));
     phase.documents = {names_.workingCopy};
     phase.printed = {names_.pdf};
     const word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
@@ -105,12 +101,8 @@ int D2pWordPhase::runHosted() {
         print_message(kWordError, hosted.failure.c_str());
         return kResultDocument;
     }
-    const auto value = [&hosted](const char* name, long long fallback) {
-        const auto found = hosted.values.find(name);
-        return found != hosted.values.end() ? found->second : fallback;
-    };
-    hostedOutlineEntries_ = static_cast<std::size_t>(value("OutlineEntries", 0));
-    return static_cast<int>(value("Result", kResultDocument));
+    hostedOutlineEntries_ = static_cast<std::size_t>(hosted.value("OutlineEntries", 0));
+    return static_cast<int>(hosted.value("Result", kResultDocument));
 }
 
 int D2pWordPhase::walk(std::unique_ptr<word::Application> application) {
@@ -272,25 +264,23 @@ bool flag(const std::string& value) {
 
 std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNames& names,
                                                                      const D2pSettings& settings) {
-    const LibraryState& library = state();
-    return {{"Document", names.document},
-            {"WorkingCopy", names.workingCopy},
-            {"Pdf", names.pdf},
-            {"MarkFile", names.markFile},
-            {"Job", names.job},
-            {"Printer", settings.printer},
-            {"MaxLevel", std::to_string(settings.maxLevel)},
-            {"Links", settings.links ? "1" : "0"},
-            {"AllHeadings", settings.allHeadings ? "1" : "0"},
-            {"CrossReferences", settings.crossReferences ? "1" : "0"},
-            {"Verbose", library.verbose ? "1" : "0"},
-            {"Silent", library.silent ? "1" : "0"},
-            {"WordVisible", library.wordVisible ? "1" : "0"}};
+    std::vector<std::pair<std::string, std::string>> arguments{
+        {"Document", names.document},
+        {"WorkingCopy", names.workingCopy},
+        {"Pdf", names.pdf},
+        {"MarkFile", names.markFile},
+        {"Job", names.job},
+        {"Printer", settings.printer},
+        {"MaxLevel", std::to_string(settings.maxLevel)},
+        {"Links", settings.links ? "1" : "0"},
+        {"AllHeadings", settings.allHeadings ? "1" : "0"},
+        {"CrossReferences", settings.crossReferences ? "1" : "0"}};
+    word::add_run_flag_arguments(arguments);
+    return arguments;
 }
 
 void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
                               D2pNames& names, D2pSettings& settings) {
-    LibraryState& library = state();
     for (const auto& [name, value] : arguments) {
         if (name == "Document")
             names.document = value;
@@ -312,12 +302,8 @@ void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::stri
             settings.allHeadings = flag(value);
         else if (name == "CrossReferences")
             settings.crossReferences = flag(value);
-        else if (name == "Verbose")
-            library.verbose = flag(value);
-        else if (name == "Silent")
-            library.silent = flag(value);
-        else if (name == "WordVisible")
-            library.wordVisible = flag(value);
+        else
+            word::read_run_flag_argument(name, value);
     }
 }
 

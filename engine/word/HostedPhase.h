@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace vane::word {
@@ -27,6 +28,22 @@ struct HostedPhaseResult {
     std::string failure;
     std::map<std::string, long long> values;
     std::map<std::string, std::string> texts;  // values that are text (a title)
+
+    // The number `name` the phase handed back, else `fallback`.
+    long long value(const std::string& name, long long fallback) const {
+        const auto found = values.find(name);
+        return found != values.end() ? found->second : fallback;
+    }
 };
+
+// A phase named `name` whose messages go to the library's output callback as
+// they arrive, their texts taken from the library's catalogue.
+HostedPhase library_phase(std::string name, std::vector<std::pair<std::string, std::string>> arguments);
+
+// The library's run flags (verbose, silent, word processor shown) appended to
+// a phase's arguments; and on the other side, taking one back: false when
+// `name` is not a run flag.
+void add_run_flag_arguments(std::vector<std::pair<std::string, std::string>>& arguments);
+bool read_run_flag_argument(const std::string& name, const std::string& value);
 
 }  // namespace vane::word

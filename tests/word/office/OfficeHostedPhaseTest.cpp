@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,27 @@ protected:
         return phase;
     }
 
+    // An output that keeps the messages and kills this test's office when
+    // `marker` arrives (`shot` tells whether a kill landed).
+    std::function<void(const std::string&)> killingAt(const std::string& marker, bool& shot) {
+        return [this, marker, &shot](const std::string& text) {
+            printed_.push_back(text);
+            if (text != marker) return;
+            for (const pid_t pid : offices_naming(temp_.path())) shot = ::kill(pid, SIGKILL) == 0 || shot;
+        };
+    }
+
+    // A phase whose office was killed when `marker` arrived: failed, nothing
+    // printed after the marker, nothing of the office left.
+    void expectKilled(const word::HostedPhaseResult& result, const std::string& marker, bool shot) const {
+        ASSERT_TRUE(shot);
+        EXPECT_TRUE(result.started);
+        EXPECT_FALSE(result.completed);
+        EXPECT_EQ(result.failure, "the office ended during the phase");
+        EXPECT_EQ(printed_.back(), marker);
+        EXPECT_TRUE(nothingOfTheOfficeLeft());
+    }
+
     bool nothingOfTheOfficeLeft() const { return std::filesystem::is_empty(temp_.path()); }
 
     std::vector<std::string> besideTheDocument() const {
@@ -138,18 +160,9 @@ TEST_F(HostedPhaseTest, AnOfficeKilledDuringTheWalkIsAFailedPhaseThatLeavesNothi
     word::HostedPhase killed = phase();
     const std::string marker = "<" + std::to_string(kExtractingBookmarks) + ">";
     bool shot = false;
-    killed.output = [&](const std::string& text) {
-        printed_.push_back(text);
-        if (text != marker) return;
-        for (const pid_t pid : offices_naming(temp_.path())) shot = ::kill(pid, SIGKILL) == 0 || shot;
-    };
+    killed.output = killingAt(marker, shot);
     const word::HostedPhaseResult result = word::word_backend().runHosted(killed);
-    ASSERT_TRUE(shot);
-    EXPECT_TRUE(result.started);
-    EXPECT_FALSE(result.completed);
-    EXPECT_EQ(result.failure, "the office ended during the phase");
-    EXPECT_EQ(printed_.back(), marker);  // nothing after the walk's first message
-    EXPECT_TRUE(nothingOfTheOfficeLeft());
+    expectKilled(result, marker, shot);
     // Only the working copy is left (its caller removes it): no lock file.
     EXPECT_EQ(besideTheDocument(), std::vector<std::string>{"doc_fv.docx"});
 }
@@ -207,18 +220,9 @@ TEST_F(HostedD2hTest, AnOfficeKilledDuringThePhaseIsAFailedPhaseThatLeavesNoLock
     word::HostedPhase killed = d2h();
     const std::string marker = "<" + std::to_string(kInitDocument) + ">";
     bool shot = false;
-    killed.output = [&](const std::string& text) {
-        printed_.push_back(text);
-        if (text != marker) return;
-        for (const pid_t pid : offices_naming(temp_.path())) shot = ::kill(pid, SIGKILL) == 0 || shot;
-    };
+    killed.output = killingAt(marker, shot);
     const word::HostedPhaseResult result = word::word_backend().runHosted(killed);
-    ASSERT_TRUE(shot);
-    EXPECT_TRUE(result.started);
-    EXPECT_FALSE(result.completed);
-    EXPECT_EQ(result.failure, "the office ended during the phase");
-    EXPECT_EQ(printed_.back(), marker);
-    EXPECT_TRUE(nothingOfTheOfficeLeft());
+    expectKilled(result, marker, shot);
     EXPECT_FALSE(std::filesystem::exists(html_.sitePage));
     EXPECT_FALSE(std::filesystem::exists(dir_.file(".~lock.aw_fv.docx#")));
 }
