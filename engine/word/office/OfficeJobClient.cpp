@@ -15,6 +15,7 @@
 #include "word/office/OfficeJobMessages.h"
 #include "word/office/OfficeModuleEntry.h"
 #include "word/office/OfficeTemporaries.h"
+#include "word/office/PipeStats.h"
 #include "word/office/PostScriptPrint.h"
 #include "word/office/UnoText.h"
 
@@ -87,6 +88,8 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
     word::HostedPhaseResult result;
     std::unique_ptr<OfficeProcess> office;
     Reference<css::task::XJob> job;
+    PipeStats& stats = PipeStats::process();
+    stats.begin();
     try {
         office = std::make_unique<OfficeProcess>(env_, options_);
         job = createJob(*office);
@@ -98,6 +101,7 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
         return result;
     }
     result.started = true;
+    stats.end("start");
     std::set<std::filesystem::path> earlierTemporaries;
     for (const std::string& printed : phase.printed)
         earlierTemporaries.merge(office_temporaries(std::filesystem::path(printed).parent_path()));
@@ -122,8 +126,10 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
         result.failure = e.what();
     }
     result.values["PipeCalls"] = kSetUpCalls + messages->calls();
+    stats.end("job");
     job.clear();
     office->quit();
+    stats.end("quit");
     if (!result.completed) removeLeftovers(phase, earlierTemporaries);
     return result;
 }

@@ -11,6 +11,7 @@
 
 #include "platform/Env.h"
 #include "word/office/OfficeApplication.h"
+#include "word/office/PipeStats.h"
 #include "word/office/UnoText.h"
 #include "word/office/job/D2pJob.h"
 #include "word/office/job/JobOutput.h"
@@ -38,6 +39,7 @@ css::uno::Any WordJob::execute(const css::uno::Sequence<css::beans::NamedValue>&
     std::map<std::string, long long> values;
     try {
         JobOutput output(messages);
+        PipeStats::process().setSide("office");
         auto application = std::make_unique<OfficeApplication>(env(), OfficeProcess::within(env(), context_));
         values = run_d2p_job(texts, std::move(application));
     } catch (const std::exception& e) {
