@@ -7,16 +7,27 @@
 namespace vane {
 
 PipeStats& PipeStats::process() {
-    static PipeStats stats(
-        [] {
-            const char* path = std::getenv("VANE_PIPE_STATS");
-            return std::string(path != nullptr ? path : "");
-        }(),
-        PipeTraffic::process());
+    static PipeStats stats("", PipeTraffic::process());
+    // Looked up at every use (a few dozen times a run): a caller that sets
+    // the variable after an earlier run of the same process is followed.
+    const char* path = std::getenv("VANE_PIPE_STATS");
+    stats.setPath(path != nullptr ? path : "");
     return stats;
 }
 
 PipeStats::PipeStats(std::string path, PipeTraffic& traffic) : path_(std::move(path)), traffic_(traffic) {}
+
+void PipeStats::setPath(const std::string& path) {
+    const std::lock_guard guard(lock_);
+    if (path == path_) return;
+    path_ = path;
+    marked_ = false;
+}
+
+bool PipeStats::enabled() const {
+    const std::lock_guard guard(lock_);
+    return !path_.empty();
+}
 
 void PipeStats::setSide(const std::string& side) {
     const std::lock_guard guard(lock_);
@@ -24,8 +35,8 @@ void PipeStats::setSide(const std::string& side) {
 }
 
 void PipeStats::begin() {
-    if (!enabled()) return;
     const std::lock_guard guard(lock_);
+    if (path_.empty()) return;
     if (marked_) write(gap_.c_str());
     since_ = Clock::now();
     at_ = traffic_.counts();
@@ -33,8 +44,8 @@ void PipeStats::begin() {
 }
 
 void PipeStats::end(const char* phase, const char* gap) {
-    if (!enabled()) return;
     const std::lock_guard guard(lock_);
+    if (path_.empty()) return;
     if (!marked_) {
         since_ = Clock::now();
         at_ = traffic_.counts();

@@ -27,7 +27,9 @@ public:
 
     PipeStats(std::string path, PipeTraffic& traffic);
 
-    bool enabled() const { return !path_.empty(); }
+    bool enabled() const;
+    // Another file (none: "") starts afresh.
+    void setPath(const std::string& path);
     void setSide(const std::string& side);
     void begin();
     void end(const char* phase, const char* gap = "between");
@@ -41,7 +43,7 @@ private:
 
     std::string path_;
     PipeTraffic& traffic_;
-    std::mutex lock_;
+    mutable std::mutex lock_;
     std::string side_ = "vane";
     bool marked_ = false;
     std::string gap_;

@@ -66,5 +66,25 @@ TEST(PipeStats, WritesEachPhaseAndTheTimeBetweenWithItsOwnTraffic) {
                                         "office close 0 0 0 0 0 0"}));
 }
 
+TEST(PipeStats, AnotherFileStartsAfreshAndNoFileEndsTheLines) {
+    test::TempDir dir;
+    const std::string first = dir.file("first.tsv");
+    const std::string second = dir.file("second.tsv");
+    PipeTraffic traffic;
+    PipeStats stats(first, traffic);
+    stats.begin();
+    stats.end("open", "walk");
+    stats.setPath(second);
+    stats.begin();  // no "walk": that began in the other file
+    stats.end("close");
+    stats.setPath("");
+    EXPECT_FALSE(stats.enabled());
+    stats.begin();
+    stats.end("quit");
+
+    EXPECT_EQ(without_time(test::read_file(first)), std::vector<std::string>{"vane open 0 0 0 0 0 0"});
+    EXPECT_EQ(without_time(test::read_file(second)), std::vector<std::string>{"vane close 0 0 0 0 0 0"});
+}
+
 }  // namespace
 }  // namespace vane
