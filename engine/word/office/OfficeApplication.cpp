@@ -6,6 +6,7 @@
 
 #include "word/office/OfficeDocuments.h"
 #include "word/office/OfficeSelectionSwitch.h"
+#include "word/office/PipeStats.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
 
@@ -34,12 +35,14 @@ std::string read_version(const Reference<css::uno::XComponentContext>& context) 
 }  // namespace
 
 OfficeApplication::OfficeApplication(Env& env, const OfficeProcessOptions& options)
-    : session_(std::make_shared<OfficeSession>(env)) {
+    : session_(std::make_shared<OfficeSession>(env)), started_(true) {
+    PipeStats::process().begin();
     uno_call("Start", [&] {
         session_->process = std::make_unique<OfficeProcess>(env, options);
         session_->visible = options.visible;
         session_->version = read_version(session_->process->context());
     });
+    PipeStats::process().end("start");
 }
 
 OfficeApplication::OfficeApplication(Env& env, std::unique_ptr<OfficeProcess> office)
@@ -99,8 +102,10 @@ void OfficeApplication::quit() {
     session_->documents.clear();
     session_->active.reset();
     if (session_->process) {
+        if (started_) PipeStats::process().begin();
         session_->process->quit();
         session_->process.reset();
+        if (started_) PipeStats::process().end("quit");
     }
 }
 

@@ -26,6 +26,7 @@ public:
 
 private:
     std::shared_ptr<OfficeSession> session_;
+    bool started_ = false;  // the office is ours to start and end, not the one we run in
 };
 
 }  // namespace vane

@@ -23,6 +23,7 @@
 #include "word/office/OfficeStyles.h"
 #include "word/office/OfficeTemporaries.h"
 #include "word/office/OfficeWindow.h"
+#include "word/office/PipeStats.h"
 #include "word/office/PostScriptPrint.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
@@ -75,14 +76,17 @@ void OfficeDocument::activate() {
 }
 
 void OfficeDocument::close(bool saveChanges) {
+    PipeStats::process().begin();
     uno_call("Close", [&] {
         if (saveChanges) Reference<css::frame::XStorable>(open().document(), UNO_QUERY_THROW)->store();
         open().close();
         session_->forget(document_.get());
     });
+    PipeStats::process().end("close");
 }
 
 void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addToRecentFiles*/) {
+    PipeStats::process().begin();
     uno_call("SaveAs", [&] {
         if (fileFormat != word::kFormatFilteredHtml) throw std::runtime_error("file format not supported");
         DocumentSession& document = open();
@@ -98,9 +102,11 @@ void OfficeDocument::saveAs(const std::string& path, int fileFormat, bool /*addT
         // Anchors the export left out although links lead to them.
         HtmlAnchorRepair(document).apply(absolute_path(path));
     });
+    PipeStats::process().end("export");
 }
 
 void OfficeDocument::printOut(const word::PrintOptions& options) {
+    PipeStats::process().begin();
     uno_call("PrintOut", [&] {
         if (!options.printToFile || options.outputFileName.empty()) {
             throw std::runtime_error("only printing to a file is supported");
@@ -109,6 +115,7 @@ void OfficeDocument::printOut(const word::PrintOptions& options) {
         exportPdf(print.pdfPath());
         print.run();
     });
+    PipeStats::process().end("print");
 }
 
 void OfficeDocument::exportPdf(const std::string& path) {

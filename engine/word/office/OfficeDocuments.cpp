@@ -10,6 +10,7 @@
 
 #include "word/office/FileUrl.h"
 #include "word/office/OfficeDocument.h"
+#include "word/office/PipeStats.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
 
@@ -38,7 +39,8 @@ bool is_word_processor_filter(const std::string& filter) {
 
 std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
                                                       const word::OpenOptions& options) {
-    return uno_call("Open", [&]() -> std::unique_ptr<word::Document> {
+    PipeStats::process().begin();
+    auto opened = uno_call("Open", [&]() -> std::unique_ptr<word::Document> {
         std::error_code error;
         const std::string absolute = std::filesystem::absolute(path, error).string();
         if (error || !std::filesystem::is_regular_file(absolute, error)) return nullptr;
@@ -86,6 +88,8 @@ std::unique_ptr<word::Document> OfficeDocuments::open(const std::string& path,
         session_->active = document;
         return std::make_unique<OfficeDocument>(session_, document);
     });
+    PipeStats::process().end("open", "walk");
+    return opened;
 }
 
 }  // namespace vane

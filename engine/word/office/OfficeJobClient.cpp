@@ -15,6 +15,8 @@
 #include "word/office/OfficeJobMessages.h"
 #include "word/office/OfficeModuleEntry.h"
 #include "word/office/OfficeTemporaries.h"
+#include "word/office/PipeStats.h"
+#include "word/office/PipeTraffic.h"
 #include "word/office/PostScriptPrint.h"
 #include "word/office/UnoText.h"
 
@@ -24,10 +26,6 @@ using css::uno::Reference;
 using css::uno::UNO_QUERY_THROW;
 
 namespace {
-
-// Round trips to the office besides the phase's own: the loader, its
-// activation, the job's creation and the call that runs it.
-constexpr long kSetUpCalls = 4;
 
 css::uno::Sequence<css::beans::NamedValue> job_arguments(const word::HostedPhase& phase,
                                                          const Reference<css::task::XJob>& messages) {
@@ -87,6 +85,9 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
     word::HostedPhaseResult result;
     std::unique_ptr<OfficeProcess> office;
     Reference<css::task::XJob> job;
+    PipeStats& stats = PipeStats::process();
+    stats.begin();
+    const PipeTrafficCounts before = PipeTraffic::process().counts();
     try {
         office = std::make_unique<OfficeProcess>(env_, options_);
         job = createJob(*office);
@@ -98,6 +99,7 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
         return result;
     }
     result.started = true;
+    stats.end("start");
     std::set<std::filesystem::path> earlierTemporaries;
     for (const std::string& printed : phase.printed)
         earlierTemporaries.merge(office_temporaries(std::filesystem::path(printed).parent_path()));
@@ -125,9 +127,13 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
     } catch (const std::exception& e) {
         result.failure = e.what();
     }
-    result.values["PipeCalls"] = kSetUpCalls + messages->calls();
+    // The calls both ways over the pipe, from the office's start to the job's end.
+    const PipeTrafficCounts during = PipeTraffic::process().counts() - before;
+    result.values["PipeCalls"] = during.calls + during.callbacks;
+    stats.end("job");
     job.clear();
     office->quit();
+    stats.end("quit");
     if (!result.completed) removeLeftovers(phase, earlierTemporaries);
     return result;
 }

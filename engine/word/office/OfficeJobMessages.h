@@ -18,12 +18,8 @@ public:
 
     css::uno::Any SAL_CALL execute(const css::uno::Sequence<css::beans::NamedValue>& arguments) override;
 
-    // Calls made so far (each one a round trip over the pipe).
-    long calls() const { return calls_; }
-
 private:
     const word::HostedPhase& phase_;
-    long calls_ = 0;
 };
 
 }  // namespace vane

@@ -1,13 +1,17 @@
 #include "word/office/OfficeProcess.h"
 
 #include <chrono>
-#include <com/sun/star/bridge/UnoUrlResolver.hpp>
+#include <com/sun/star/bridge/BridgeFactory.hpp>
+#include <com/sun/star/bridge/XInstanceProvider.hpp>
+#include <com/sun/star/connection/Connector.hpp>
 #include <com/sun/star/connection/NoConnectException.hpp>
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <stdexcept>
 
 #include "platform/Env.h"
+#include "word/office/CountingConnection.h"
+#include "word/office/PipeTraffic.h"
 #include "word/office/UnoRuntime.h"
 #include "word/office/UnoText.h"
 
@@ -122,12 +126,20 @@ OfficeProcess::~OfficeProcess() {
 }
 
 void OfficeProcess::connect(const std::string& pipeName) {
-    const auto resolver = css::bridge::UnoUrlResolver::create(uno_local_context());
-    const auto url = ou("uno:pipe,name=" + pipeName + ";urp;StarOffice.ComponentContext");
+    // What a URL resolver does, with our counting connection under the
+    // bridge. The bridge is anonymous and not kept: it ends itself once the
+    // last of the office's objects we hold is let go.
+    const auto local = uno_local_context();
+    const auto connector = css::connection::Connector::create(local);
+    const auto bridges = css::bridge::BridgeFactory::create(local);
+    const auto description = ou("pipe,name=" + pipeName);
     const auto start = Clock::now();
     for (;;) {
         try {
-            const Reference<css::uno::XInterface> remote = resolver->resolve(url);
+            const Reference<css::connection::XConnection> connection(
+                new CountingConnection(connector->connect(description), PipeTraffic::process()));
+            const auto bridge = bridges->createBridge("", "urp", connection, {});
+            const Reference<css::uno::XInterface> remote = bridge->getInstance("StarOffice.ComponentContext");
             context_.set(remote, UNO_QUERY);
             if (!context_.is()) throw std::runtime_error("the office gave no component context");
             desktop_ = css::frame::Desktop::create(context_);

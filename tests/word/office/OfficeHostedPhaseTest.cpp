@@ -9,6 +9,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -143,6 +145,50 @@ TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
     EXPECT_GT(std::filesystem::file_size(names_.markFile), 0u);
     EXPECT_TRUE(std::filesystem::exists(names_.pdf));
     EXPECT_TRUE(nothingOfTheOfficeLeft());
+}
+
+// With VANE_PIPE_STATS set, each phase of the run appends its line: ours
+// (start, the job, quit) with the traffic over the pipe, the office's (open,
+// walk, print, close) with the calls its job made back to us. Every test runs
+// in a process of its own, so the variable is read here first.
+TEST_F(HostedPhaseTest, WritesEachPhaseWithItsCallsWhenAsked) {
+    test::TempDir stats;
+    const std::string path = stats.file("pipe.tsv");
+    ::setenv("VANE_PIPE_STATS", path.c_str(), 1);
+    const word::HostedPhaseResult result = word::word_backend().runHosted(phase());
+    ::unsetenv("VANE_PIPE_STATS");
+    ASSERT_TRUE(result.completed) << result.failure;
+
+    // side + phase -> calls, callbacks, messages out (summed over repeated phases)
+    std::map<std::string, std::vector<long long>> phases;
+    std::istringstream in(test::read_file(path));
+    for (std::string line; std::getline(in, line);) {
+        std::istringstream fields(line);
+        std::string side, name;
+        double ms = -1;
+        std::vector<long long> counts(6, -1);
+        fields >> side >> name >> ms;
+        for (auto& count : counts) fields >> count;
+        ASSERT_TRUE(fields && ms >= 0) << line;
+        auto& sum = phases[side + " " + name];
+        sum.resize(6, 0);
+        for (std::size_t i = 0; i < 6; ++i) sum[i] += counts[i];
+    }
+    for (const char* name : {"vane start", "vane job", "vane quit", "office open", "office walk", "office print",
+                             "office close"}) {
+        EXPECT_TRUE(phases.contains(name)) << name;
+    }
+    // Starting the office and handing it the job take calls of ours; during
+    // the job the office calls us back for every message it prints.
+    EXPECT_GT(phases["vane start"][0], 0);
+    EXPECT_GE(phases["vane start"][2], phases["vane start"][0]);  // every call is a message
+    EXPECT_GT(phases["vane job"][0], 0);
+    EXPECT_GE(phases["vane job"][1], static_cast<long long>(printed_.size()));
+    long long officeCalls = 0;
+    for (const auto& [name, counts] : phases)
+        if (name.rfind("office ", 0) == 0) officeCalls += counts[0];
+    EXPECT_GE(officeCalls, static_cast<long long>(printed_.size()));
+    EXPECT_GE(phases["vane job"][1], officeCalls);
 }
 
 TEST_F(HostedPhaseTest, AnUnknownPhaseFailsAndEndsTheOffice) {

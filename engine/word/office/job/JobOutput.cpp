@@ -6,6 +6,7 @@
 #include <string>
 
 #include "frame/LibraryState.h"
+#include "word/office/PipeTraffic.h"
 
 namespace vane {
 
@@ -15,6 +16,7 @@ css::uno::Reference<css::task::XJob> current;
 
 css::uno::Any call(const char* name, const css::uno::Any& value) {
     if (!current.is()) return {};
+    PipeTraffic::process().callSent();
     css::uno::Sequence<css::beans::NamedValue> arguments(1);
     arguments.getArray()[0] = css::beans::NamedValue(rtl::OUString::createFromAscii(name), value);
     return current->execute(arguments);

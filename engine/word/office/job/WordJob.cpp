@@ -11,6 +11,7 @@
 
 #include "platform/Env.h"
 #include "word/office/OfficeApplication.h"
+#include "word/office/PipeStats.h"
 #include "word/office/UnoText.h"
 #include "word/office/job/D2hJob.h"
 #include "word/office/job/D2pJob.h"
@@ -39,6 +40,7 @@ css::uno::Any WordJob::execute(const css::uno::Sequence<css::beans::NamedValue>&
     JobValues values;
     try {
         JobOutput output(messages);
+        PipeStats::process().setSide("office");
         auto application = std::make_unique<OfficeApplication>(env(), OfficeProcess::within(env(), context_));
         if (phase == "d2p")
             values.numbers = run_d2p_job(texts, std::move(application));
