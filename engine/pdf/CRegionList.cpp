@@ -113,6 +113,11 @@ void CRegionList::measureSelection(Selection& selection, const CDocinfo& docinfo
     // A field the word processor keeps as one position shows its whole result
     // in the text: the moves below count positions, never more than the range has.
     int remaining = std::min(char_count(remembered->text()), rangeEnd - remembered->start());
+    if (rangeEnd - remembered->start() == 1 && char_count(remembered->text()) > 1 &&
+        measureBrokenField(selection, docinfo, pageHint, fixedLineHeight)) {
+        remembered->select();
+        return;
+    }
 
     // Count the lines the selection touches.
     selection.collapse(word::kCollapseStart);
@@ -176,6 +181,55 @@ void CRegionList::measureSelection(Selection& selection, const CDocinfo& docinfo
         }
     }
     remembered->select();
+}
+
+bool CRegionList::measureBrokenField(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
+                                     float* fixedLineHeight) {
+    const auto field = selection.range();
+    selection.collapse(word::kCollapseEnd);
+    const float endV = vertical(selection);
+    const float endH = horizontal(selection);
+    field->select();
+    selection.collapse(word::kCollapseStart);
+    const float v = vertical(selection);
+    // The end on a lower line of the same page (a lower position on a later
+    // page would read as a higher line).
+    if (static_cast<std::int32_t>(endV) <= static_cast<std::int32_t>(v)) return false;
+
+    const std::int32_t found = lookup_page(selection, docinfo, pageHint);
+    const PageGeometry page = geometry_of(docinfo, pageHint);
+    const float height = line_height(selection, fixedLineHeight);
+    const bool inTable =
+        static_cast<std::int32_t>(selection.information(word::kInfoWithInTable)) != word::kInfoFalse;
+    const float startH = horizontal(selection);
+    // The text's edges: the margins and the paragraph's indents; inside a
+    // table cell only the left edge is known, where the field's line starts.
+    float leftEdge = 0;
+    float rightEdge = 0;
+    if (inTable) {
+        selection.homeKey(word::kUnitLine, word::kMove);
+        leftEdge = horizontal(selection);
+    } else {
+        const auto setup = selection.pageSetup();
+        leftEdge = setup->leftMargin();
+        rightEdge = page.width - setup->rightMargin();
+        if (const auto paragraph = field->paragraphs()->first()) {
+            leftEdge += paragraph->leftIndent();
+            rightEdge -= paragraph->rightIndent();
+        }
+    }
+    const auto add = [&](float lineV, float fromH, float toH) {
+        if (toH <= fromH) return;
+        const float ttop = top_from(lineV, page.height);
+        const std::int32_t left = edge_from(fromH, page.width, page.landscape);
+        const std::int32_t right = edge_from(toH, page.width, page.landscape);
+        if (right == left) return;
+        regions.push_back(
+            std::make_unique<CRegion>(found, trunc_clamped(ttop), bottom_from(ttop, height), left, right));
+    };
+    if (!inTable) add(v, startH, rightEdge);
+    add(endV, leftEdge, endH);
+    return true;
 }
 
 void CRegionList::measureTocLine(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,

@@ -46,6 +46,14 @@ public:
                       std::int32_t& pageHint);
 
     std::vector<std::unique_ptr<CRegion>> regions;
+
+private:
+    // A field kept as one position whose result breaks over a line end: its
+    // first part up to the text's right edge, its last part from the text's
+    // left edge. False, measuring nothing, when its end is not drawn on a
+    // lower line of the same page than its start.
+    bool measureBrokenField(word::Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
+                            float* fixedLineHeight);
 };
 
 }  // namespace vane

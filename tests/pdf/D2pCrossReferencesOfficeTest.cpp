@@ -78,9 +78,13 @@ TEST_F(D2pCrossReferencesOffice, ReferencesAndNoteMarksLinkToTheirTargetsAndBack
         {2, 2, "3"},        // footnote 3's mark, on page 2
         {2, 2, "3"},        // and its number
         {2, 3, "Results"},  // REF \h in footnote 3's text
-        {3, 4, "ii"},       // endnote 2's mark
-        {4, 1, "i"},        // the endnotes' numbers, back to their marks
-        {4, 3, "ii"},       // the second one's
+        // A reference whose result breaks over a line end: one link per line,
+        // each over its own part of the result.
+        {2, 3, "Resultsofthemeasurements"},
+        {2, 3, "overthewholeseason"},
+        {3, 4, "ii"},  // endnote 2's mark
+        {4, 1, "i"},   // the endnotes' numbers, back to their marks
+        {4, 3, "ii"},  // the second one's
     };
     EXPECT_EQ(seen, expected);
 }

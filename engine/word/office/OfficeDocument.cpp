@@ -3,6 +3,7 @@
 #include <com/sun/star/frame/DispatchHelper.hpp>
 #include <com/sun/star/frame/XDispatchProvider.hpp>
 #include <com/sun/star/frame/XStorable.hpp>
+#include <com/sun/star/lang/XServiceInfo.hpp>
 #include <com/sun/star/text/XDocumentIndexesSupplier.hpp>
 #include <com/sun/star/text/XTextFieldsSupplier.hpp>
 #include <com/sun/star/util/XRefreshable.hpp>
@@ -39,6 +40,18 @@ namespace {
 
 std::string absolute_path(const std::string& path) {
     return std::filesystem::absolute(path).string();
+}
+
+// Whether refreshing an index rebuilds what the document shows. A table of
+// figures gathered from a paragraph style (Word's TOC \t "..." \c) arrives
+// as a list of captions of no label: the office finds no caption for it and a
+// refresh would empty it, so it is kept as written.
+bool rebuilds_itself(const Reference<css::util::XRefreshable>& index) {
+    const Reference<css::lang::XServiceInfo> info(index, UNO_QUERY);
+    if (!info.is()) return true;
+    const bool captions = info->supportsService("com.sun.star.text.IllustrationsIndex") ||
+                          info->supportsService("com.sun.star.text.TableIndex");
+    return !captions || !prop_text(props(index), "LabelCategory").empty();
 }
 
 // Stores the document under `path`. A store that fails (full disk, folder
@@ -153,7 +166,8 @@ void OfficeDocument::repaginate() {
             const auto list = indexes->getDocumentIndexes();
             for (sal_Int32 i = 0; i < list->getCount(); ++i) {
                 const Reference<css::util::XRefreshable> index(list->getByIndex(i), UNO_QUERY);
-                if (index.is()) index->refresh();
+                if (!index.is() || !rebuilds_itself(index)) continue;
+                index->refresh();
                 refreshed = true;
             }
         }

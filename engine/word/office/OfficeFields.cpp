@@ -130,9 +130,10 @@ void read_text_fields(DocumentSession& document, OfficeStory* story, std::vector
 }
 
 // The entries of one table of contents between two main-text positions; of
-// a table of figures when `category` (its caption label) is given.
+// a table of figures when `figures` is set (`category`: its caption label,
+// empty for one gathered from a paragraph style).
 void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySet>& index, int start, int end,
-              const std::string& category, TocNameCounts& counts, TocBookmarks& names,
+              bool figures, const std::string& category, TocNameCounts& counts, TocBookmarks& names,
               std::vector<FieldInfo>& out) {
     ParagraphMap& map = document.map();
     std::vector<FieldInfo> entries;
@@ -169,7 +170,7 @@ void read_toc(DocumentSession& document, const Reference<css::beans::XPropertySe
         entries.push_back({word::kFieldPageRef, " PAGEREF " + name + " \\h ", numberStart, numberEnd, 2});
     }
     std::string code;
-    if (!category.empty()) {
+    if (figures) {
         code = " TOC ";
         if (anyLink) code += "\\h ";
         code += "\\z \\c \"" + category + "\" ";
@@ -202,16 +203,14 @@ std::vector<FieldInfo> read_fields(DocumentSession& document, TocNameCounts* cou
             const bool figures = !contents && (is_service(index, "com.sun.star.text.IllustrationsIndex") ||
                                                is_service(index, "com.sun.star.text.TableIndex"));
             if (!contents && !figures) continue;
-            std::string category;
-            if (figures) {
-                category = prop_text(props(index), "LabelCategory");
-                if (category.empty()) continue;
-            }
+            // A table of figures names its captions' label; one gathered from a
+            // paragraph style names none and keeps the entries it was saved with.
+            const std::string category = figures ? prop_text(props(index), "LabelCategory") : std::string();
             const auto anchor = index->getAnchor();
             const auto start = map.findPosition(anchor);
             const auto end = map.findPosition(anchor, true);
             if (!start || !end) continue;
-            read_toc(document, props(index), *start, *end, category, found, names, fields);
+            read_toc(document, props(index), *start, *end, figures, category, found, names, fields);
         }
     }
     std::stable_sort(fields.begin(), fields.end(), [](const FieldInfo& a, const FieldInfo& b) {

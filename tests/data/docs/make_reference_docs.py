@@ -7,9 +7,11 @@
                      heading "Results" (bookmark _Ref100), a PAGEREF with \\h to it, the same
                      REF without \\h, a REF with \\h to a bookmark the document lacks, and the
                      marks of footnotes 1 and 2 and of endnote 1. Page 2: the mark of footnote 3
-                     and a NOTEREF with \\h to footnote 1's mark (bookmark _Ref200); footnote 3
-                     holds a REF with \\h to the heading. Page 3: the heading "Results" and the
-                     mark of endnote 2. Each footnote's text sits at the foot of its mark's page;
+                     and a NOTEREF with \\h to footnote 1's mark (bookmark _Ref200), then a REF
+                     with \\h to a long phrase on page 3 (bookmark _Ref300) that starts near a
+                     line's end, so that its result breaks over two lines; footnote 3 holds a
+                     REF with \\h to the heading. Page 3: the heading "Results", the mark of
+                     endnote 2 and the long phrase. Each footnote's text sits at the foot of its mark's page;
                      the endnotes after the last page's text.
 """
 
@@ -61,6 +63,9 @@ STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 </w:styles>""" % W
 
 FILLER = "Filler text of a known length that fills the page before the next part begins. "
+# A reference whose shown result runs over a line end: the lead-in fills most of the line.
+WRAP_LEAD = "A long reference starts near the end of this line and goes on in the line below it: "
+WRAPPED = "Results of the measurements over the whole season"
 
 
 def run(text):
@@ -121,9 +126,11 @@ def cross_references():
         para(run(FILLER * 2)),
         para(run("The second page has a third footnote"), mark("footnote", 3), run("."), page_break=True),
         para(run("Note reference: see note "), field(" NOTEREF _Ref200 \\h ", "1"), run(" above.")),
+        para(run(WRAP_LEAD), field(" REF _Ref300 \\h ", WRAPPED), run(" ends here.")),
         para(run(FILLER * 2)),
         para(bookmark(100, "_Ref100", run("Results")), style="Heading1", page_break=True),
         para(run("The last page holds a second endnote"), mark("endnote", 2), run(".")),
+        para(bookmark(300, "_Ref300", run(WRAPPED))),
         para(run(FILLER)),
         '<w:sectPr><w:footnotePr><w:numFmt w:val="decimal"/></w:footnotePr>'
         '<w:endnotePr><w:numFmt w:val="lowerRoman"/></w:endnotePr><w:pgSz w:w="11906" w:h="16838"/>'

@@ -11,6 +11,9 @@
   figures        a contents list and a table of figures (TOC \\h \\z \\c "Figure"), both with
                  links to "_Toc" bookmarks, over four captions on pages of their own; the
                  third caption has no bookmark (its entry links to a name that is missing).
+  style-figures  the same with a table of figures gathered from a caption style
+                 (TOC \\h \\z \\t "Caption Figure" \\c), as some reports make it: captions
+                 typed by hand in that style, no SEQ fields, each with its own bookmark.
 """
 
 import os
@@ -55,6 +58,10 @@ STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <w:style w:type="paragraph" w:styleId="TableofFigures"><w:name w:val="table of figures"/><w:basedOn w:val="Normal"/></w:style>
 <w:style w:type="character" w:styleId="Hyperlink"><w:name w:val="Hyperlink"/><w:rPr><w:color w:val="0000FF"/><w:u w:val="single"/></w:rPr></w:style>
 </w:styles>""" % W
+
+# The caption style of the style-figures document.
+CAPTION_FIGURE = ('<w:style w:type="paragraph" w:styleId="CaptionFigure"><w:name w:val="Caption Figure"/>'
+                  '<w:basedOn w:val="Normal"/><w:rPr><w:b/></w:rPr></w:style>\n')
 
 FILLER = "Filler text of a known length that fills the page before the next part begins. "
 
@@ -145,12 +152,13 @@ def merged_pages():
                         3000)], (3000,), floating=True),
             para(run(FILLER)),
             section(True, last=True, header=True)]
-    return body, header
+    return body, header, ""
 
 
-def figures():
+def figures(by_style=False):
     captions = [(1, "_Toc100000101", "A first figure"), (2, "_Toc100000102", "A second figure"),
-                (3, None, "A third figure"), (4, "_Toc100000104", "A fourth figure")]
+                (3, "_Toc100000103" if by_style else None, "A third figure"),
+                (4, "_Toc100000104", "A fourth figure")]
     headings = [("_Toc100000001", "Introduction"), ("_Toc100000002", "Pictures")]
 
     def entry(target, text, page, style):
@@ -170,7 +178,7 @@ def figures():
             index(' TOC \\o "1-1" \\h \\z \\u ', [(headings[0][0], headings[0][1], 2),
                                                     (headings[1][0], headings[1][1], 3)], "TOC1"),
             para(run("Table of figures")),
-            index(' TOC \\h \\z \\c "Figure" ',
+            index(' TOC \\h \\z \\t "Caption Figure" \\c ' if by_style else ' TOC \\h \\z \\c "Figure" ',
                   [(t, "Figure %d: %s" % (n, title), 3 + n) for n, t, title in captions], "TableofFigures"),
             para(bookmark(10, headings[0][0], run(headings[0][1])), style="Heading1", page_break=True),
             para(run(FILLER * 3)),
@@ -178,21 +186,25 @@ def figures():
             para(run(FILLER))]
     for n, target, title in captions:
         body.append(para(run(FILLER), page_break=True))
-        caption = [run("Figure "), field(" SEQ Figure \\* ARABIC ", str(n)), run(": " + title)]
-        body.append(para(bookmark(20 + n, target, *caption) if target else "".join(caption), style="Caption"))
+        if by_style:
+            caption = [run("Figure %d: %s" % (n, title))]
+        else:
+            caption = [run("Figure "), field(" SEQ Figure \\* ARABIC ", str(n)), run(": " + title)]
+        body.append(para(bookmark(20 + n, target, *caption) if target else "".join(caption),
+                         style="CaptionFigure" if by_style else "Caption"))
         body.append(para(run(FILLER)))
     body.append(section(False, last=True))
-    return body, None
+    return body, None, CAPTION_FIGURE if by_style else ""
 
 
-def write(path, body, header):
+def write(path, body, header, styles=""):
     document = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document %s><w:body>%s</w:body>'
                 '</w:document>' % (W, "".join(body)))
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
         z.writestr("[Content_Types].xml", CONTENT_TYPES)
         z.writestr("_rels/.rels", ROOT_RELS)
         z.writestr("word/_rels/document.xml.rels", DOC_RELS)
-        z.writestr("word/styles.xml", STYLES)
+        z.writestr("word/styles.xml", STYLES.replace("</w:styles>", styles + "</w:styles>"))
         z.writestr("word/header1.xml", header or
                    '<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:hdr %s><w:p/></w:hdr>' % W)
         z.writestr("word/document.xml", document)
@@ -201,7 +213,8 @@ def write(path, body, header):
 def main():
     outdir = os.path.abspath(sys.argv[1]) if len(sys.argv) > 1 else os.path.dirname(os.path.abspath(__file__))
     os.makedirs(outdir, exist_ok=True)
-    for name, make in (("merged-pages", merged_pages), ("figures", figures)):
+    for name, make in (("merged-pages", merged_pages), ("figures", figures),
+                       ("style-figures", lambda: figures(by_style=True))):
         path = os.path.join(outdir, name + ".docx")
         write(path, *make())
         print("%s (%d bytes)" % (path, os.path.getsize(path)))

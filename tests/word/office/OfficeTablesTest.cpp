@@ -152,11 +152,15 @@ TEST_F(OfficeTables, FigureEntriesLeadToTheirCaptions) {
     const struct {
         std::string path;
         int entries;
-        int created;  // captions without a bookmark of their own
+        int created;     // captions without a bookmark of their own
+        bool sequences;  // the office rebuilds the table from its captions' numbers
     } cases[] = {
         // The third caption has no bookmark; the office's rebuilt contents list
         // also lists the title, which has none either.
-        {our_document("figures.docx"), 4, 2},
+        {our_document("figures.docx"), 4, 2, true},
+        // Gathered from a caption style: kept as saved, not emptied by the
+        // refresh before measuring; only the title has no bookmark.
+        {our_document("style-figures.docx"), 4, 1, false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
@@ -172,7 +176,11 @@ TEST_F(OfficeTables, FigureEntriesLeadToTheirCaptions) {
         }
         EXPECT_FALSE(names.empty());
         EXPECT_EQ(office->createdNames, c.created);
-        EXPECT_GE(office->figureNames, static_cast<int>(names.size()));
+        if (c.sequences) {
+            EXPECT_GE(office->figureNames, static_cast<int>(names.size()));
+        } else {
+            EXPECT_EQ(office->figureNames, 0);
+        }
         auto selection = app.selection();
         int lastPage = 0;
         for (const std::string& name : names) {
