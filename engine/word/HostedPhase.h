@@ -5,8 +5,11 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+#include "word/WordProcessorEnding.h"
 
 namespace vane::word {
 
@@ -26,6 +29,9 @@ struct HostedPhaseResult {
     bool completed = false;  // the phase returned its values (else `failure` says why)
     std::string failure;
     std::map<std::string, long long> values;
+    // After a completed phase, the word processor still ending (null when it
+    // has ended already).
+    std::unique_ptr<WordProcessorEnding> ending;
 };
 
 }  // namespace vane::word

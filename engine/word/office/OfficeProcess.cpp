@@ -145,6 +145,17 @@ void OfficeProcess::connect(const std::string& pipeName) {
     }
 }
 
+void OfficeProcess::askToQuit() {
+    if (child_ == nullptr || !desktop_.is()) return;
+    try {
+        desktop_->terminate();
+    } catch (...) {
+        // the bridge breaks while the office goes down
+    }
+    desktop_.clear();
+    context_.clear();
+}
+
 bool OfficeProcess::quit() {
     const bool byItself = child_ != nullptr || hosting_;
     stop(true);

@@ -45,6 +45,9 @@ public:
     // Asks the office to end, waits for it (killing it after the time-out)
     // and removes the profile. Returns true when it ended by itself.
     bool quit();
+    // Asks the office to end without waiting for its process; quit() (or the
+    // destructor) then waits for it.
+    void askToQuit();
 
 private:
     struct Within {};

@@ -98,7 +98,8 @@ protected:
 
 TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
     ASSERT_TRUE(word::word_backend().hostsPhases());
-    const word::HostedPhaseResult result = word::word_backend().runHosted(phase());
+    names_.printedPdf = dir_.file("printed.pdf");
+    word::HostedPhaseResult result = word::word_backend().runHosted(phase());
     ASSERT_TRUE(result.started) << result.failure;
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_EQ(result.values.at("Result"), 0);
@@ -112,9 +113,15 @@ TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
     EXPECT_LT(bookmarks, links);
     EXPECT_LT(links, printing);
     EXPECT_LT(printing, printed_.size());
-    // The marks and the printed file are written; the office is gone.
+    // The marks, the printed file and the PDF it runs are written.
     EXPECT_GT(std::filesystem::file_size(names_.markFile), 0u);
-    EXPECT_TRUE(std::filesystem::exists(names_.pdf));
+    EXPECT_EQ(test::read_file(names_.pdf), "(" + names_.printedPdf + ") run\n");
+    EXPECT_GT(std::filesystem::file_size(names_.printedPdf), 0u);
+    // The office was asked to end and is waited for with the result's
+    // `ending`: then it is gone.
+    ASSERT_NE(result.ending, nullptr);
+    result.ending.reset();
+    EXPECT_TRUE(offices_naming(temp_.path()).empty());
     EXPECT_TRUE(nothingOfTheOfficeLeft());
 }
 
@@ -125,6 +132,7 @@ TEST_F(HostedPhaseTest, AnUnknownPhaseFailsAndEndsTheOffice) {
     EXPECT_TRUE(result.started);
     EXPECT_FALSE(result.completed);
     EXPECT_FALSE(result.failure.empty());
+    EXPECT_EQ(result.ending, nullptr);  // a failed phase ends its office at once
     EXPECT_TRUE(printed_.empty());
     EXPECT_TRUE(nothingOfTheOfficeLeft());
 }
