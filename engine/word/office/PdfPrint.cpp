@@ -53,7 +53,10 @@ std::string default_printed_pdf(const std::string& outputPath) {
     return outputPath + ".printed.pdf";
 }
 
-std::string printed_program(const std::string& pdfPath) {
+std::string printed_program(const std::string& pdfPath, const std::vector<bool>& landscape) {
+    std::string marks;
+    for (std::size_t i = 0; i < landscape.size(); ++i)
+        if (landscape[i]) marks += "[ {Page" + std::to_string(i + 1) + "} << /Rotate 270 >> /PUT pdfmark\n";
     std::string line = "(";
     for (const char c : pdfPath) {
         const auto byte = static_cast<unsigned char>(c);
@@ -68,7 +71,7 @@ std::string printed_program(const std::string& pdfPath) {
             line += c;
         }
     }
-    return line + ") run\n";
+    return marks + line + ") run\n";
 }
 
 std::string prepare_printed_pdf(const std::string& bytes, std::vector<bool>& landscape) {
@@ -106,14 +109,14 @@ PdfPrint::~PdfPrint() {
 
 void PdfPrint::run() {
     std::string prepared;
+    std::vector<bool> landscape;
     try {
-        std::vector<bool> landscape;
         prepared = prepare_printed_pdf(read_all(pdfPath_), landscape);
     } catch (const std::exception& e) {
         throw std::runtime_error(std::string("cannot read the exported PDF: ") + e.what());
     }
     write_all(pdfPath_, prepared);
-    write_all(outputPath_, printed_program(pdfPath_));
+    write_all(outputPath_, printed_program(pdfPath_, landscape));
     done_ = true;
 }
 

@@ -380,8 +380,10 @@ TEST_F(OfficeDocuments, PrintOutRunsTheOfficesPdfWithLandscapePagesTurned) {
     options.pdfFileName = dir.file("printed (1).pdf");
     document->printOut(options);
     document->close(false);
-    // The printed file is the line that runs the PDF; nothing else is left.
-    EXPECT_EQ(test::read_file(dir.file("printed.ps")), "(" + dir.file("printed \\(1\\).pdf") + ") run\n");
+    // The printed file is the landscape page's mark and the line that runs
+    // the PDF; nothing else is left.
+    EXPECT_EQ(test::read_file(dir.file("printed.ps")),
+              "[ {Page5} << /Rotate 270 >> /PUT pdfmark\n(" + dir.file("printed \\(1\\).pdf") + ") run\n");
     int files = 0;
     for (const auto& item : std::filesystem::directory_iterator(dir.path()))
         files += item.is_regular_file() ? 1 : 0;

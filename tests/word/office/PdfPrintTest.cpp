@@ -31,6 +31,14 @@ TEST(PdfPrint, PrintedFileIsOneLineRunningThePdf) {
     for (const auto& c : cases) EXPECT_EQ(printed_program(c.path), c.line) << c.path;
 }
 
+TEST(PdfPrint, LandscapePagesGetAPageMarkBeforeTheLine) {
+    EXPECT_EQ(printed_program("/t/p.pdf", {false, true, false, true}),
+              "[ {Page2} << /Rotate 270 >> /PUT pdfmark\n"
+              "[ {Page4} << /Rotate 270 >> /PUT pdfmark\n"
+              "(/t/p.pdf) run\n");
+    EXPECT_EQ(printed_program("/t/p.pdf", {false, false}), "(/t/p.pdf) run\n");
+}
+
 TEST(PdfPrint, WithoutANamedPdfItGoesBesideTheOutput) {
     EXPECT_EQ(default_printed_pdf("/out/a.pdf"), "/out/a.pdf.printed.pdf");
     test::TempDir dir;
@@ -99,7 +107,8 @@ TEST(PdfPrint, RunPreparesThePdfInPlaceAndWritesTheLine) {
         test::write_text(print.pdfPath(), office_like_pdf());
         print.run();
     }
-    EXPECT_EQ(test::read_file(output), "(" + dir.file("printed.pdf") + ") run\n");
+    EXPECT_EQ(test::read_file(output),
+              "[ {Page2} << /Rotate 270 >> /PUT pdfmark\n(" + dir.file("printed.pdf") + ") run\n");
     QPDF pdf;
     pdf.processFile(dir.file("printed.pdf").c_str());
     EXPECT_FALSE(pdf.getRoot().hasKey("/Outlines"));
