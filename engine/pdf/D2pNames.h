@@ -22,7 +22,7 @@ struct D2pNames {
     std::string document;     // absolute document path
     std::string workingCopy;  // a free name beside the document, never an existing file
     std::string pdf;          // output PDF; also the file the word processor prints into
-    std::string markFile;     // outline and link marks, then the printed PostScript
+    std::string markFile;     // outline and link marks, then the printed file
     std::string job;          // job file, absolute; empty when none
     // Where a word processor that prints through a PDF keeps it until the
     // producer has run (in the temporary folder, which the producer may read);

@@ -1,7 +1,7 @@
 // The word-processor part of a d2p run: open the working copy, switch the
 // active printer to the PostScript printer, read the document information,
 // collect the outline and the links, write their marks into the mark file,
-// print the document into the printed PostScript file, then restore the
+// print the document into the printed file, then restore the
 // printer and quit. Whatever happens, the word processor is quit before
 // run() returns, except that a word processor hosting the phase may still be
 // ending: awaitWordProcessor() (or the destructor) waits for it. The working
