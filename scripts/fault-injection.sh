@@ -14,11 +14,15 @@
 #             first message that reaches a quiet run (d2p: "Extracting ...",
 #             the outline and link walk; d2h: "Saving document as html"),
 #             not from the start
+#   failproducer (d2p) the producer fails: `-c` names a Ghostscript folder whose
+#             gs exits 1 after half a second, when the office has been asked
+#             to end; the run must fail with the office reaped and the printed
+#             PDF in the run's TMPDIR gone
 # After every run it checks: exit 0 with a complete output, or exit 1 with
 # "*** Process terminated with error ***" (never a signal, never another code);
 # the document is byte-identical; no process of the run, office profile or
 # office temporary, working copy, mark file, printed file, print intermediate,
-# filter program or office lock file is left behind. Files an unwritable output
+# filter program, office lock file or printed PDF is left behind. Files an unwritable output
 # directory kept (the command cannot remove them) are listed, not counted.
 # Each run has its own TMPDIR and XDG_RUNTIME_DIR under /tmp/vane-faults.
 #
@@ -86,7 +90,7 @@ if args.docs > 0:
     DOCS = DOCS[:args.docs]
 if not DOCS:
     sys.exit(f"no documents found (corpus: {CORPUS})")
-FAULTS = ["kill", "readonly", "fill", "killwalk"]
+FAULTS = ["kill", "readonly", "fill", "killwalk", "failproducer"]
 # The first message of the phase inside the office that a quiet run prints.
 WALK_MARKS = {"d2p": "Extracting", "d2h": "Saving document as html"}
 TMPFS_MB = 8
@@ -172,11 +176,24 @@ def teardown(run_dir, keep):
         shutil.rmtree(run_dir, ignore_errors=True)
 
 
-def command_line(cmd, user_doc, out_dir):
+def command_line(cmd, user_doc, out_dir, producer=None):
     base = os.path.splitext(os.path.basename(user_doc))[0]
     if cmd == "d2h":
         return [VANE, "-language", "ENGLISH", "d2h", "-o", out_dir, user_doc]
-    return [VANE, "-language", "ENGLISH", "d2p", "-p", PRINTER, "-o", os.path.join(out_dir, base + ".pdf"), user_doc]
+    extra = ["-c", producer] if producer else []
+    return [VANE, "-language", "ENGLISH", "d2p", "-p", PRINTER] + extra + [
+        "-o", os.path.join(out_dir, base + ".pdf"), user_doc]
+
+
+def failing_producer(run_dir):
+    """A Ghostscript folder whose gs fails after a moment (the office is ending meanwhile)."""
+    folder = os.path.join(run_dir, "gs")
+    os.makedirs(os.path.join(folder, "bin"))
+    gs = os.path.join(folder, "bin", "gs")
+    with open(gs, "w") as f:
+        f.write("#!/bin/sh\nsleep 0.5\nexit 1\n")
+    os.chmod(gs, 0o755)
+    return folder
 
 
 def inject(fault, run_dir, tmpdir, detail):
@@ -195,6 +212,8 @@ def inject(fault, run_dir, tmpdir, detail):
         detail["killed"] = pids
     elif fault == "readonly":
         sh("chattr", "+i", out_dir)
+    elif fault == "failproducer":
+        pass  # the failing producer is named on the command line
     elif fault == "fill":
         subprocess.run(["dd", "if=/dev/zero", "of=" + os.path.join(run_dir, "mnt", "filler"), "bs=64k"],
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -239,7 +258,9 @@ def leftovers(cmd, user_doc, run_dir, failed):
     doc_name = os.path.basename(user_doc)
     base = os.path.splitext(doc_name)[0]
     for name in os.listdir(tmpdir):
-        found.append(("profile" if name.startswith("vane-office-") else "office temporary", "tmp/" + name))
+        kind = ("profile" if name.startswith("vane-office-") else
+                "printed PDF" if name.startswith("vane-printed-") else "office temporary")
+        found.append((kind, "tmp/" + name))
     for name in os.listdir(os.path.dirname(user_doc)):
         if name == doc_name:
             continue
@@ -253,7 +274,7 @@ def leftovers(cmd, user_doc, run_dir, failed):
             kind = "filter program"
         elif name.startswith(".~lock."):
             kind = "office lock"
-        elif re.search(r"\.(office\.pdf|rotated\.pdf|raw\.ps)$", name):
+        elif re.search(r"\.(printed\.pdf|pdf\.repaired)$", name):
             kind = "print intermediate"
         elif name.endswith(".filtered"):
             kind = "filter output"
@@ -282,7 +303,7 @@ def one_run(index, cmd, doc, fault, delay, signame="KILL"):
     before = sha256(user_doc)
     env = dict(os.environ, TMPDIR=tmpdir, XDG_RUNTIME_DIR=os.path.join(run_dir, "xdg"), LANG="C.UTF-8")
     env.pop("LANGUAGE", None)
-    argv = command_line(cmd, user_doc, out_dir)
+    argv = command_line(cmd, user_doc, out_dir, failing_producer(run_dir) if fault == "failproducer" else None)
     detail = {"signal": signame}
     start = time.monotonic()
     with open(os.path.join(run_dir, "output.txt"), "wb") as out:
@@ -325,6 +346,8 @@ def one_run(index, cmd, doc, fault, delay, signame="KILL"):
         violations.append(f"hang: no exit after {TIMEOUT_S} s")
     elif rc < 0:
         violations.append(f"ended by signal {-rc}")
+    elif rc == 0 and fault == "failproducer":
+        violations.append("exit 0 although the producer failed")
     elif rc == 0:
         violations += ["exit 0 but " + p for p in output_complete(cmd, user_doc, out_dir)]
     elif rc != 1:
@@ -416,11 +439,15 @@ attempts = 0
 injected = 0
 while time.monotonic() < deadline and (args.runs == 0 or injected < args.runs):
     fault = FAULTS[attempts % len(FAULTS)]
-    cmd, doc = rng.choice(pairs)
-    # killwalk: a moment within the first seconds of the walk (d2h's save is
-    # short: within its first half second).
-    walk_window = 1.5 if cmd == "d2p" else 0.5
-    delay = rng.uniform(0.0, walk_window) if fault == "killwalk" else rng.uniform(0.0, durations[(cmd, doc)] * 1.05)
+    d2p_pairs = [p for p in pairs if p[0] == "d2p"]
+    if fault == "failproducer" and not d2p_pairs:
+        fault = "kill"
+    cmd, doc = rng.choice(d2p_pairs if fault == "failproducer" else pairs)
+    # killwalk: a moment within the first part of the phase (the walk of a
+    # short document, or d2h's save, is over within a second).
+    walk_window = 0.6 if cmd == "d2p" else 0.3
+    delay = (rng.uniform(0.0, walk_window) if fault == "killwalk" else 0.0 if fault == "failproducer"
+             else rng.uniform(0.0, durations[(cmd, doc)] * 1.05))
     signame = "TERM" if fault in ("kill", "killwalk") and rng.random() < 0.25 else "KILL"
     index += 1
     r = one_run(index, cmd, doc, fault, delay, signame)

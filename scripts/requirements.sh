@@ -15,7 +15,7 @@ vane_packages=(
   # the printer: cupsd (tests/printer/start-cupsd.sh); lpadmin, lpstat, lpoptions,
   # lp, cancel (printer, pdf and reliability suites, scripts)
   cups cups-client cups-bsd
-  # PDF producer and readers: gs (d2p, pdf and office suites); pdftocairo (d2p),
+  # PDF producer and readers: gs (d2p, pdf and office suites);
   # pdftotext, pdfinfo (pdf and office suites, fault injection); qpdf (pdf suites,
   # samples/flatodt.py, benchmarks, fault injection)
   ghostscript poppler-utils qpdf
@@ -46,7 +46,6 @@ vane_node_packages=(nodejs npm)
 vane_programs=(
   "soffice libreoffice-core"
   "gs ghostscript"
-  "pdftocairo poppler-utils"
   "pdftotext poppler-utils"
   "pdfinfo poppler-utils"
   "qpdf qpdf"

@@ -1,6 +1,7 @@
 #include "pdf/D2pCommand.h"
 
 #include <cstdio>
+#include <exception>
 
 #include "discovery/ProducerPaths.h"
 #include "discovery/ToolDiscovery.h"
@@ -14,6 +15,7 @@
 #include "frame/PathRules.h"
 #include "frame/RunFlags.h"
 #include "pdf/D2pWordPhase.h"
+#include "pdf/LigatureTextRepair.h"
 #include "platform/Env.h"
 #include "platform/Spooler.h"
 #include "vanecore/vanecore.h"
@@ -33,6 +35,7 @@ constexpr int kPdfFile = 139;
 constexpr int kJobFile = 140;
 constexpr int kCannotOpenPrinter = 141;
 constexpr int kProcessingError = 164;
+constexpr int kGhostscriptFailed = 169;
 constexpr int kFileNotFound = 226;
 constexpr int kCheckDistiller = 227;
 constexpr int kDistillerNotFound = 228;
@@ -42,6 +45,7 @@ constexpr int kResultWorkingCopy = -5;
 constexpr int kResultPrinter = -6;
 constexpr int kResultDocument = -8;
 constexpr int kResultNoProducer = -13;
+constexpr int kResultGhostscriptFailed = -13;
 
 // Printers tried, in order, when -p is absent.
 constexpr const char* kDefaultPrinters[] = {"Acrobat Distiller", "Adobe PDF"};
@@ -120,10 +124,12 @@ void D2pCommand::derivePaths(int argc, char* argv[]) {
     const std::string job = valued_option('j', argc, argv);
     const std::string output = valued_option('o', argc, argv);
     names_ = derive_d2p_names(operand_, output, job, currentDirectory_);
+    names_.printedPdf = printed_pdf_path(env().temporaryDirectory(), env().processId());
     print_verbose(kPdfFile, names_.pdf.c_str());
     if (!names_.job.empty()) print_verbose(kJobFile, names_.job.c_str());
     delete_file(names_.pdf.c_str());
     delete_file(names_.markFile.c_str());
+    if (!names_.printedPdf.empty()) delete_file(names_.printedPdf.c_str());
 }
 
 int D2pCommand::checkPrinter(int argc, char* argv[]) {
@@ -164,9 +170,23 @@ int D2pCommand::convert() {
         delete_file(names_.workingCopy.c_str());
         delete_file(names_.markFile.c_str());
         delete_file(names_.pdf.c_str());
+        deletePrintedPdf();
         throw;
     }
-    return produce(result, openOutline_ && phase.outlineEntries() > 0, phase.closingMarks());
+    try {
+        result = produce(result, openOutline_ && phase.outlineEntries() > 0, phase.closingMarks());
+    } catch (...) {
+        deletePrintedPdf();
+        throw;
+    }
+    deletePrintedPdf();
+    // A word processor that hosted the phase ended while the producer ran.
+    phase.awaitWordProcessor();
+    return result;
+}
+
+void D2pCommand::deletePrintedPdf() const {
+    if (!names_.printedPdf.empty()) delete_file(names_.printedPdf.c_str());
 }
 
 int D2pCommand::produce(int result, bool openOutline, const std::string& closingMarks) {
@@ -200,6 +220,17 @@ int D2pCommand::produce(int result, bool openOutline, const std::string& closing
     }
     result = make_pdf(producer_, names_.markFile, names_.pdf, names_.job, openOutline);
     delete_file(names_.markFile.c_str());
+    // Ghostscript may garble the text of ligature glyphs it read from the
+    // printed PDF: it is repaired against that PDF's own.
+    if (result == 0 && producer_ == PdfProducer::Ghostscript && !names_.printedPdf.empty() &&
+        file_exists(names_.printedPdf.c_str())) {
+        try {
+            repair_ligature_text(names_.pdf, names_.printedPdf);
+        } catch (const std::exception&) {
+            print_message(kGhostscriptFailed);
+            result = kResultGhostscriptFailed;
+        }
+    }
     // A producer that failed (a full disk, a killed run) leaves a truncated PDF
     // that would pass for the publication: only a complete one is kept.
     if (result != 0) delete_file(names_.pdf.c_str());

@@ -1,6 +1,7 @@
 // The d2p command: publishes one word-processor document as a PDF with an
-// outline and links, through the word processor's PostScript print and a PDF
-// producer.
+// outline and links, through the word processor's print and a PDF producer.
+// The printed file may run a PDF in the temporary folder (the office's print):
+// that PDF is deleted once the producer has run, on every path.
 #pragma once
 
 #include <functional>
@@ -37,6 +38,7 @@ private:
     int checkPrinter(int argc, char* argv[]);
     int convert();
     int produce(int result, bool openOutline, const std::string& closingMarks);
+    void deletePrintedPdf() const;
 
     std::string currentDirectory_;
     std::string operand_;

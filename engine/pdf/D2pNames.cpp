@@ -78,4 +78,12 @@ D2pNames derive_d2p_names(const std::string& operand, const std::string& outputO
     return n;
 }
 
+std::string printed_pdf_path(const std::string& temporaryDirectory, int processId) {
+    std::string folder = temporaryDirectory;
+    while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
+    if (folder.empty()) return {};
+    if (folder != "/") folder += '/';
+    return folder + "vane-printed-" + std::to_string(processId) + ".pdf";
+}
+
 }  // namespace vane

@@ -22,8 +22,12 @@ struct D2pNames {
     std::string document;     // absolute document path
     std::string workingCopy;  // a free name beside the document, never an existing file
     std::string pdf;          // output PDF; also the file the word processor prints into
-    std::string markFile;     // outline and link marks, then the printed PostScript
+    std::string markFile;     // outline and link marks, then the printed file
     std::string job;          // job file, absolute; empty when none
+    // Where a word processor that prints through a PDF keeps it until the
+    // producer has run (in the temporary folder, which the producer may read);
+    // empty: beside `pdf`.
+    std::string printedPdf;
 };
 
 // Derives every name from the operand, the -o and -j values (empty when
@@ -35,5 +39,9 @@ struct D2pNames {
 D2pNames derive_d2p_names(const std::string& operand, const std::string& outputOption,
                           const std::string& jobOption, const std::string& currentDirectory,
                           const PathRules& rules = PathRules::native());
+
+// The printed PDF of the run of process `processId` in `temporaryDirectory`;
+// empty when there is no such folder.
+std::string printed_pdf_path(const std::string& temporaryDirectory, int processId);
 
 }  // namespace vane

@@ -63,6 +63,10 @@ D2pWordPhase::~D2pWordPhase() {
     docinfo_.reset();
 }
 
+void D2pWordPhase::awaitWordProcessor() {
+    ending_.reset();
+}
+
 std::size_t D2pWordPhase::outlineEntries() const {
     return bookmarks_ ? bookmarks_->size() : hostedOutlineEntries_;
 }
@@ -92,7 +96,9 @@ int D2pWordPhase::runHosted() {
     word::HostedPhase phase = word::library_phase("d2p", d2p_phase_arguments(names_, settings_));
     phase.documents = {names_.workingCopy};
     phase.printed = {names_.pdf};
-    const word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
+    if (!names_.printedPdf.empty()) phase.printed.push_back(names_.printedPdf);
+    word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
+    ending_ = std::move(hosted.ending);
     if (!hosted.started) {
         print_message(kCannotStartWord);
         return kResultWord;
@@ -225,6 +231,7 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
     print_normal(kPrinting);
     word::PrintOptions print;
     print.outputFileName = names_.pdf;
+    print.pdfFileName = names_.printedPdf;
     print.background = false;
     print.append = false;
     print.printToFile = true;
@@ -270,6 +277,7 @@ std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNa
         {"Pdf", names.pdf},
         {"MarkFile", names.markFile},
         {"Job", names.job},
+        {"PrintedPdf", names.printedPdf},
         {"Printer", settings.printer},
         {"MaxLevel", std::to_string(settings.maxLevel)},
         {"Links", settings.links ? "1" : "0"},
@@ -292,6 +300,8 @@ void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::stri
             names.markFile = value;
         else if (name == "Job")
             names.job = value;
+        else if (name == "PrintedPdf")
+            names.printedPdf = value;
         else if (name == "Printer")
             settings.printer = value;
         else if (name == "MaxLevel")

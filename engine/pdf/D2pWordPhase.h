@@ -1,9 +1,11 @@
 // The word-processor part of a d2p run: open the working copy, switch the
 // active printer to the PostScript printer, read the document information,
 // collect the outline and the links, write their marks into the mark file,
-// print the document into the printed PostScript file, then restore the
+// print the document into the printed file, then restore the
 // printer and quit. Whatever happens, the word processor is quit before
-// run() returns; the working copy is left to the caller.
+// run() returns, except that a word processor hosting the phase may still be
+// ending: awaitWordProcessor() (or the destructor) waits for it. The working
+// copy is left to the caller.
 #pragma once
 
 #include <cstddef>
@@ -17,6 +19,7 @@
 namespace vane::word {
 class Application;
 class WordSession;
+class WordProcessorEnding;
 }  // namespace vane::word
 
 namespace vane {
@@ -49,6 +52,10 @@ public:
     // phase, this part runs inside its process.
     int walk(std::unique_ptr<word::Application> application);
 
+    // Waits until the word processor that hosted the phase has ended;
+    // afterwards nothing of it is left.
+    void awaitWordProcessor();
+
     // Outline entries collected (0 before run() and with -d 0).
     std::size_t outlineEntries() const;
 
@@ -69,6 +76,7 @@ private:
     std::unique_ptr<CBookmarkList> bookmarks_;
     std::unique_ptr<CLinkList> links_;
     std::size_t hostedOutlineEntries_ = 0;
+    std::unique_ptr<word::WordProcessorEnding> ending_;
 };
 
 // The phase's settings and names as the texts handed to a hosted phase, and back.

@@ -56,6 +56,9 @@ public:
     // shared library, or a program linking the engine statically); empty when
     // unknown. Run-time modules are looked for there.
     virtual std::string codeDirectory() { return {}; }
+    // The folder for this process's temporary files, which the programs it
+    // starts use too (they inherit its environment); empty when there is none.
+    virtual std::string temporaryDirectory();
 
     // The platform's default environment.
     static Env& platform();

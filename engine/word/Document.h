@@ -23,6 +23,9 @@ struct PrintOptions {
     bool background = false;
     bool append = false;
     bool printToFile = true;
+    // A backend that prints through a PDF writes it here and the printed file
+    // runs it (empty: beside outputFileName); the caller removes it.
+    std::string pdfFileName{};
 };
 
 class Document {

@@ -5,9 +5,12 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "word/WordProcessorEnding.h"
 
 namespace vane::word {
 
@@ -34,6 +37,9 @@ struct HostedPhaseResult {
         const auto found = values.find(name);
         return found != values.end() ? found->second : fallback;
     }
+    // After a completed phase, the word processor still ending (null when it
+    // has ended already).
+    std::unique_ptr<WordProcessorEnding> ending;
 };
 
 // A phase named `name` whose messages go to the library's output callback as

@@ -16,7 +16,8 @@ public:
     virtual std::unique_ptr<Application> createApplication() = 0;
     // Whether runHosted() can run phases inside the word processor's process.
     virtual bool hostsPhases() { return false; }
-    // Starts a word processor, runs `phase` inside it and ends it again.
+    // Starts a word processor, runs `phase` inside it and asks it to end; a
+    // completed phase hands back the word processor still ending.
     virtual HostedPhaseResult runHosted(const HostedPhase& /*phase*/) { return {}; }
 };
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -317,6 +318,48 @@ TEST_F(D2pCommandTest, ProducerSuccessWithATruncatedPdfIsAFailure) {
         EXPECT_FALSE(host.printed(124));
         EXPECT_EQ(files(), (std::set<std::string>{"manual.docx"}));
     }
+}
+
+// A word processor that prints through a PDF keeps it in the temporary
+// folder; it is there while the producer runs and gone afterwards, whatever
+// the producer did.
+TEST_F(D2pCommandTest, PrintedPdfGoesOnceTheProducerHasRun) {
+    namespace fs = std::filesystem;
+    const std::string whole = env.pdfBytes;
+    const struct {
+        const char* name;
+        int exitCode;
+        std::string produced;
+        int result;
+    } cases[] = {
+        {"success", 0, whole, 0},
+        {"producer failed", 1, whole, -13},
+        {"producer left a broken PDF", 0, whole.substr(0, whole.size() / 2), -13},
+    };
+    fs::create_directories(tmp.file("tmp"));
+    env.temporary = tmp.file("tmp");
+    env.watched = tmp.file("tmp/vane-printed-4242.pdf");
+    word.document().printedPdf = test::minimal_pdf();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        env.starts.clear();
+        env.exitCode = c.exitCode;
+        env.pdfBytes = c.produced;
+        EXPECT_EQ(run(), c.result);
+        EXPECT_EQ(word.printedThrough, env.watched);
+        ASSERT_EQ(env.starts.size(), 1u);
+        EXPECT_TRUE(env.starts[0].watchedExisted);
+        EXPECT_TRUE(fs::is_empty(tmp.file("tmp")));
+    }
+    // A word phase that fails after printing never reaches the producer; the
+    // PDF goes too.
+    env.starts.clear();
+    word.printedThrough.clear();
+    word.failOn("Document.Close");
+    EXPECT_EQ(run(), -8);
+    EXPECT_EQ(word.printedThrough, env.watched);
+    EXPECT_TRUE(env.starts.empty());
+    EXPECT_TRUE(fs::is_empty(tmp.file("tmp")));
 }
 
 // --- printers ---

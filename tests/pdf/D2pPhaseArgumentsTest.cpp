@@ -39,6 +39,7 @@ TEST_P(D2pPhaseArguments, ReadBackAsHandedOver) {
     names.pdf = "/out/r\xc3\xa9sum\xc3\xa9.pdf";
     names.markFile = "/out/r\xc3\xa9sum\xc3\xa9.pdf.ps_2.ps";
     names.job = c.settings.links ? "" : "/jobs/a b.joboptions";
+    names.printedPdf = "/tmp/run (2)/vane-printed-7.pdf";
     state().verbose = c.verbose;
     state().silent = c.silent;
     state().wordVisible = c.visible;
@@ -54,6 +55,7 @@ TEST_P(D2pPhaseArguments, ReadBackAsHandedOver) {
     EXPECT_EQ(read.pdf, names.pdf);
     EXPECT_EQ(read.markFile, names.markFile);
     EXPECT_EQ(read.job, names.job);
+    EXPECT_EQ(read.printedPdf, names.printedPdf);
     EXPECT_EQ(settings.printer, c.settings.printer);
     EXPECT_EQ(settings.maxLevel, c.settings.maxLevel);
     EXPECT_EQ(settings.links, c.settings.links);

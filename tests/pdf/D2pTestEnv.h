@@ -4,6 +4,7 @@
 // directory. Installs itself while alive.
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <set>
 #include <string>
@@ -38,6 +39,7 @@ public:
         std::string commandLine;
         std::string workingDirectory;
         std::string markFile;  // the mark file's bytes when the producer started
+        bool watchedExisted;   // whether `watched` existed then
     };
 
     D2pTestEnv() : real_(Env::platform()) { set_env(this); }
@@ -56,6 +58,8 @@ public:
     std::string pdfBytes = minimal_pdf();
     int exitCode = 0;
     std::vector<Start> starts;
+    std::string temporary;  // the temporary folder; empty: the real one
+    std::string watched;    // a file whose presence each start records
 
     Spooler& spooler() override { return printers; }
     int initializeAutomation() override { return 0; }
@@ -69,12 +73,16 @@ public:
     void sleepMilliseconds(int) override {}
     std::unique_ptr<ChildProcess> startProcess(const std::string& commandLine,
                                                const std::string& workingDirectory) override {
-        starts.push_back({commandLine, workingDirectory, read_file(markFile)});
+        starts.push_back({commandLine, workingDirectory, read_file(markFile),
+                          !watched.empty() && std::filesystem::exists(watched)});
         const std::string output = pdfFile.empty() ? producer_output(commandLine) : pdfFile;
         if (writesPdf && !output.empty()) write_text(output, pdfBytes);
         return std::make_unique<Ended>(exitCode);
     }
     bool makeExecutable(const std::string& path) override { return real_.makeExecutable(path); }
+    std::string temporaryDirectory() override {
+        return temporary.empty() ? real_.temporaryDirectory() : temporary;
+    }
 
 private:
     // The output a producer's command line names: Ghostscript's

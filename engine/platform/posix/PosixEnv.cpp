@@ -104,4 +104,12 @@ std::unique_ptr<DynamicLibrary> PosixEnv::loadLibrary(const std::string& path) {
 
 std::string PosixEnv::codeDirectory() { return code_directory(); }
 
+std::string PosixEnv::temporaryDirectory() {
+    const char* variable = std::getenv("TMPDIR");
+    struct stat st {};
+    if (variable != nullptr && *variable == '/' && ::stat(variable, &st) == 0 && S_ISDIR(st.st_mode))
+        return variable;
+    return "/tmp";
+}
+
 }  // namespace vane

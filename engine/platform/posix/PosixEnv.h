@@ -19,6 +19,9 @@ public:
     bool makeExecutable(const std::string& path) override;
     std::unique_ptr<DynamicLibrary> loadLibrary(const std::string& path) override;
     std::string codeDirectory() override;
+    // TMPDIR when it names a directory, else /tmp: the folder Ghostscript
+    // takes for its own and lets read under -dSAFER.
+    std::string temporaryDirectory() override;
 };
 
 // Directory for lock files: $XDG_RUNTIME_DIR, else (or when it is the private

@@ -24,8 +24,8 @@
 #include "word/office/OfficeStyles.h"
 #include "word/office/OfficeTemporaries.h"
 #include "word/office/OfficeWindow.h"
+#include "word/office/PdfPrint.h"
 #include "word/office/PipeStats.h"
-#include "word/office/PostScriptPrint.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
 
@@ -124,7 +124,8 @@ void OfficeDocument::printOut(const word::PrintOptions& options) {
         if (!options.printToFile || options.outputFileName.empty()) {
             throw std::runtime_error("only printing to a file is supported");
         }
-        const PostScriptPrint print(session_->env, absolute_path(options.outputFileName));
+        PdfPrint print(absolute_path(options.outputFileName),
+                       options.pdfFileName.empty() ? std::string() : absolute_path(options.pdfFileName));
         exportPdf(print.pdfPath());
         print.run();
     });

@@ -12,12 +12,12 @@
 #include "platform/Env.h"
 #include "word/HostedPhase.h"
 #include "word/office/FileUrl.h"
+#include "word/office/OfficeEnding.h"
 #include "word/office/OfficeJobMessages.h"
 #include "word/office/OfficeModuleEntry.h"
 #include "word/office/OfficeTemporaries.h"
 #include "word/office/PipeStats.h"
 #include "word/office/PipeTraffic.h"
-#include "word/office/PostScriptPrint.h"
 #include "word/office/UnoText.h"
 
 namespace vane {
@@ -71,11 +71,8 @@ void OfficeJobClient::removeLeftovers(const word::HostedPhase& phase,
         std::filesystem::remove(path.parent_path() / (".~lock." + path.filename().string() + "#"), error);
     }
     for (const std::string& printed : phase.printed) {
-        for (const std::string& intermediate : print_intermediates(printed)) {
-            const std::filesystem::path path(intermediate);
-            std::filesystem::remove(path, error);
-            std::filesystem::remove(path.parent_path() / (".~lock." + path.filename().string() + "#"), error);
-        }
+        const std::filesystem::path path(printed);
+        std::filesystem::remove(path.parent_path() / (".~lock." + path.filename().string() + "#"), error);
         for (const auto& temporary : office_temporaries(std::filesystem::path(printed).parent_path()))
             if (!earlierTemporaries.contains(temporary)) std::filesystem::remove_all(temporary, error);
     }
@@ -132,9 +129,14 @@ word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {
     result.values["PipeCalls"] = during.calls + during.callbacks;
     stats.end("job");
     job.clear();
+    if (result.completed) {
+        // The office ends while the caller goes on; the caller waits for it.
+        result.ending = std::make_unique<OfficeEnding>(std::move(office));
+        return result;
+    }
     office->quit();
     stats.end("quit");
-    if (!result.completed) removeLeftovers(phase, earlierTemporaries);
+    removeLeftovers(phase, earlierTemporaries);
     return result;
 }
 

@@ -20,7 +20,8 @@ inline constexpr const char* kVaneOfficeCreateSymbol = "vane_office_create_appli
 inline constexpr const char* kVaneOfficeModuleName = "libvane_office.so";
 
 // Starts a private office, runs `phase` inside it (the job library, loaded
-// into the office) and ends the office; fills `result`.
+// into the office) and asks the office to end; fills `result`, whose
+// `ending` waits for the office after a completed phase.
 using VaneOfficeRunHosted = void (*)(vane::Env* env, bool visible, const vane::word::HostedPhase* phase,
                                      vane::word::HostedPhaseResult* result);
 inline constexpr const char* kVaneOfficeRunHostedSymbol = "vane_office_run_hosted";

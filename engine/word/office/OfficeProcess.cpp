@@ -8,6 +8,7 @@
 #include <com/sun/star/frame/Desktop.hpp>
 #include <com/sun/star/lang/XComponent.hpp>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform/Env.h"
 #include "word/office/CountingConnection.h"
@@ -157,6 +158,28 @@ void OfficeProcess::connect(const std::string& pipeName) {
     }
 }
 
+void OfficeProcess::askToQuit() {
+    if (child_ == nullptr || !desktop_.is() || asking_.joinable()) return;
+    // The office answers only once it has closed everything: the request is
+    // made from a thread of its own, which stop() joins after the process
+    // has ended (or was killed, which breaks the bridge and ends the call).
+    auto terminate = [desktop = desktop_]() mutable {
+        try {
+            desktop->terminate();
+        } catch (...) {
+            // the bridge breaks while the office goes down
+        }
+        desktop.clear();
+    };
+    desktop_.clear();
+    context_.clear();
+    try {
+        asking_ = std::thread(std::move(terminate));
+    } catch (const std::system_error&) {
+        terminate();
+    }
+}
+
 bool OfficeProcess::quit() {
     const bool byItself = child_ != nullptr || hosting_;
     stop(true);
@@ -189,6 +212,7 @@ void OfficeProcess::stop(bool ask) {
             }
             env_.sleepMilliseconds(50);
         }
+        if (asking_.joinable()) asking_.join();
         child_.reset();
     }
     profile_.reset();

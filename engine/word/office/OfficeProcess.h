@@ -7,6 +7,7 @@
 #include <com/sun/star/uno/XComponentContext.hpp>
 #include <memory>
 #include <string>
+#include <thread>
 
 #include "platform/ChildProcess.h"
 #include "word/office/OfficeProfile.h"
@@ -45,6 +46,9 @@ public:
     // Asks the office to end, waits for it (killing it after the time-out)
     // and removes the profile. Returns true when it ended by itself.
     bool quit();
+    // Asks the office to end without waiting for it, neither for its answer
+    // nor for its process; quit() (or the destructor) then waits for both.
+    void askToQuit();
 
 private:
     struct Within {};
@@ -60,6 +64,7 @@ private:
     bool hosting_ = false;
     css::uno::Reference<css::uno::XComponentContext> context_;
     css::uno::Reference<css::frame::XDesktop2> desktop_;
+    std::thread asking_;  // the request to end made by askToQuit()
 };
 
 // Quotes one argument for a command line split the Windows way.

@@ -113,6 +113,9 @@ public:
     void printOut(const word::PrintOptions& options) override {
         enter("Document.PrintOut " + options.outputFileName);
         s_->word.printedWith = s_->word.activePrinter;
+        s_->word.printedThrough = options.pdfFileName;
+        if (options.printToFile && !options.pdfFileName.empty() && !doc_->printedPdf.empty())
+            write_text(options.pdfFileName, doc_->printedPdf);
         if (options.printToFile) {
             write_text(options.outputFileName,
                        doc_->postScript.empty() ? default_postscript(doc_->pageCount()) : doc_->postScript);

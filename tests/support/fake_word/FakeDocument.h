@@ -139,6 +139,9 @@ public:
     std::string keywords;
     std::string html = "<html><body></body></html>\r\n";  // written by saveAs(filtered HTML)
     std::string postScript;                               // written by printOut; empty: a small default
+    // Written by printOut to PrintOptions::pdfFileName when both are set (a
+    // backend that prints through a PDF).
+    std::string printedPdf;
     bool isProtected = false;
     std::string password;
     bool hasRevisions = false;  // cleared by acceptAllRevisions

@@ -130,6 +130,7 @@ public:
     int viewType = 1;
     int seekView = 0;
     std::string printedWith;  // active printer at the last printOut
+    std::string printedThrough;  // PrintOptions::pdfFileName of the last printOut
     int applicationsCreated = 0;
 
     // --- records ---

@@ -371,29 +371,30 @@ TEST_F(OfficeDocuments, HtmlExportAnchorsEveryLinkedBookmarkOfRepeatedTitles) {
     EXPECT_EQ(macrosBefore, 4);
 }
 
-TEST_F(OfficeDocuments, PrintOutWritesSearchablePostScriptWithLandscapePagesTurned) {
+TEST_F(OfficeDocuments, PrintOutRunsTheOfficesPdfWithLandscapePagesTurned) {
     test::TempDir dir;
     auto document = open("aspose__Rendering.docx");
     ASSERT_NE(document, nullptr);
     PrintOptions options;
     options.outputFileName = dir.file("printed.ps");
+    options.pdfFileName = dir.file("printed (1).pdf");
     document->printOut(options);
     document->close(false);
-    const std::string ps = test::read_file(dir.file("printed.ps"));
-    ASSERT_EQ(ps.rfind("%!PS", 0), 0u);
-    std::size_t marks = 0;
-    for (std::size_t at = ps.find("[ /Rotate 270 /PAGE pdfmark"); at != std::string::npos;
-         at = ps.find("[ /Rotate 270 /PAGE pdfmark", at + 1)) {
-        ++marks;
-    }
-    EXPECT_EQ(marks, 1u);
-    // Nothing but the PostScript is left behind.
+    // The printed file is the landscape page's mark and the line that runs
+    // the PDF; nothing else is left.
+    EXPECT_EQ(test::read_file(dir.file("printed.ps")),
+              "[ {Page5} << /Rotate 270 >> /PUT pdfmark\n(" + dir.file("printed \\(1\\).pdf") + ") run\n");
     int files = 0;
     for (const auto& item : std::filesystem::directory_iterator(dir.path()))
         files += item.is_regular_file() ? 1 : 0;
-    EXPECT_EQ(files, 1);
+    EXPECT_EQ(files, 2);
+    const std::string printedInfo =
+        test::run_output("pdfinfo -f 5 -l 5 '" + options.pdfFileName + "' 2>/dev/null");
+    EXPECT_TRUE(std::regex_search(printedInfo, std::regex(R"(Page +5 rot: +90)"))) << printedInfo;
 
-    const std::string pdf = dir.file("printed.pdf");
+    // The producer reads it under -dSAFER (the test folder lies in the
+    // temporary folder, as the printed PDF of a run does).
+    const std::string pdf = dir.file("out.pdf");
     test::run_output("gs -q -dBATCH -dNOPAUSE -dSAFER -sDEVICE=pdfwrite -sOutputFile='" + pdf + "' '" +
                      dir.file("printed.ps") + "' 2>&1");
     const std::string text = test::run_output("pdftotext '" + pdf + "' - 2>/dev/null");

@@ -127,7 +127,8 @@ protected:
 
 TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
     ASSERT_TRUE(word::word_backend().hostsPhases());
-    const word::HostedPhaseResult result = word::word_backend().runHosted(phase());
+    names_.printedPdf = dir_.file("printed.pdf");
+    word::HostedPhaseResult result = word::word_backend().runHosted(phase());
     ASSERT_TRUE(result.started) << result.failure;
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_EQ(result.values.at("Result"), 0);
@@ -141,9 +142,15 @@ TEST_F(HostedPhaseTest, RunsTheWalkInsideTheOfficeAndHandsBackItsValues) {
     EXPECT_LT(bookmarks, links);
     EXPECT_LT(links, printing);
     EXPECT_LT(printing, printed_.size());
-    // The marks and the printed file are written; the office is gone.
+    // The marks, the printed file and the PDF it runs are written.
     EXPECT_GT(std::filesystem::file_size(names_.markFile), 0u);
-    EXPECT_TRUE(std::filesystem::exists(names_.pdf));
+    EXPECT_EQ(test::read_file(names_.pdf), "(" + names_.printedPdf + ") run\n");
+    EXPECT_GT(std::filesystem::file_size(names_.printedPdf), 0u);
+    // The office was asked to end and is waited for with the result's
+    // `ending`: then it is gone.
+    ASSERT_NE(result.ending, nullptr);
+    result.ending.reset();
+    EXPECT_TRUE(offices_naming(temp_.path()).empty());
     EXPECT_TRUE(nothingOfTheOfficeLeft());
 }
 
@@ -198,6 +205,7 @@ TEST_F(HostedPhaseTest, AnUnknownPhaseFailsAndEndsTheOffice) {
     EXPECT_TRUE(result.started);
     EXPECT_FALSE(result.completed);
     EXPECT_FALSE(result.failure.empty());
+    EXPECT_EQ(result.ending, nullptr);  // a failed phase ends its office at once
     EXPECT_TRUE(printed_.empty());
     EXPECT_TRUE(nothingOfTheOfficeLeft());
 }
@@ -248,7 +256,7 @@ protected:
 };
 
 TEST_F(HostedD2hTest, SavesTheSitePageInsideTheOfficeAndHandsBackTheTitle) {
-    const word::HostedPhaseResult result = word::word_backend().runHosted(d2h());
+    word::HostedPhaseResult result = word::word_backend().runHosted(d2h());
     ASSERT_TRUE(result.started) << result.failure;
     ASSERT_TRUE(result.completed) << result.failure;
     EXPECT_EQ(result.values.at("Result"), 0);
@@ -259,6 +267,7 @@ TEST_F(HostedD2hTest, SavesTheSitePageInsideTheOfficeAndHandsBackTheTitle) {
     EXPECT_LT(information, saving);
     EXPECT_LT(saving, printed_.size());
     EXPECT_GT(std::filesystem::file_size(html_.sitePage), 0u);
+    result.ending.reset();  // waits for the office asked to end
     EXPECT_TRUE(nothingOfTheOfficeLeft());
 }
 

@@ -30,6 +30,29 @@ TEST(OfficeProcess, StartsConnectsAndQuitsWithoutLeavingAnything) {
     EXPECT_FALSE(std::filesystem::exists(profile));
 }
 
+// Asked to end, the office goes on ending by itself while its owner works;
+// quitting then only waits for it.
+TEST(OfficeProcess, AskedToQuitItEndsWhileItsOwnerGoesOn) {
+    std::string profile;
+    {
+        OfficeProcess office(env(), {});
+        profile = office.profile().path();
+        office.askToQuit();
+        EXPECT_FALSE(office.desktop().is());
+        office.askToQuit();  // a second request changes nothing
+        EXPECT_TRUE(office.quit());
+        EXPECT_TRUE(office.ended());
+    }
+    EXPECT_FALSE(std::filesystem::exists(profile));
+    // Destroyed without quit(): the destructor waits for it the same way.
+    {
+        OfficeProcess office(env(), {});
+        profile = office.profile().path();
+        office.askToQuit();
+    }
+    EXPECT_FALSE(std::filesystem::exists(profile));
+}
+
 // The office's own temporary files lie inside the profile, so that they go
 // with it even when the office is killed instead of quitting.
 TEST(OfficeProcess, KeepsTheOfficeTemporariesInsideTheProfile) {
