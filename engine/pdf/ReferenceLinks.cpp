@@ -240,9 +240,15 @@ void ReferenceLinks::linkNumber(word::Range& text, word::Selection& selection, c
         const bool landscape = is_landscape_page(docinfo_, page);
         const float width = docinfo_.pageWidth(page);
         const float top = docinfo_.pageHeight(page) - std::max(v - 0.5f, 0.0f);
-        const std::int32_t left = edge_from(h - size, width, landscape);
+        std::int32_t left = edge_from(h - size, width, landscape);
         // Up to the text's start itself: a narrow number ends right there.
-        const std::int32_t right = edge_from(h + 0.5f, width, landscape);
+        std::int32_t right = edge_from(h + 0.5f, width, landscape);
+        if (const auto end = rightToLeftEdge(selection, h, v, width)) {
+            // Right-to-left text: the number stands to the right of the
+            // text's start, up to the text's right edge.
+            left = edge_from(h, width, landscape);
+            right = edge_from((*end > h + 0.5f ? *end : h + size) + 0.5f, width, landscape);
+        }
         if (left != right) {
             boxes.emplace_back(page, static_cast<std::int32_t>(top),
                                static_cast<std::int32_t>(top - size - 0.5f), left, right);
@@ -253,6 +259,26 @@ void ReferenceLinks::linkNumber(word::Range& text, word::Selection& selection, c
         link.destPage = to.page;
         link.destY = to.y;
     }
+}
+
+std::optional<float> ReferenceLinks::rightToLeftEdge(word::Selection& selection, float h, float v,
+                                                    float pageWidth) {
+    // The selection holds the text's first character: its end stands left of
+    // its start on the same line only in right-to-left text.
+    const auto first = selection.range();
+    selection.collapse(word::kCollapseEnd);
+    const float after = static_cast<float>(selection.information(word::kInfoHorizontalPosition));
+    const bool sameLine = static_cast<std::int32_t>(selection_vertical_position(selection)) ==
+                          static_cast<std::int32_t>(v);
+    first->select();
+    if (!sameLine || after >= h - 0.5f) return std::nullopt;
+    float edge = pageWidth - selection.pageSetup()->rightMargin();
+    try {
+        if (const auto paragraph = first->paragraphs()->first()) edge -= paragraph->rightIndent();
+    } catch (const std::exception&) {
+        // A note whose paragraphs are out of reach: the margin alone.
+    }
+    return edge;
 }
 
 }  // namespace vane

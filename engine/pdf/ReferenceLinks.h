@@ -59,6 +59,9 @@ private:
     std::optional<Place> placeOf(word::Range& range, word::Selection& selection);
     void linkMark(word::Range& mark, word::Selection& selection, const Place& to, const std::string& label);
     void linkNumber(word::Range& text, word::Selection& selection, const Place& to, const std::string& label);
+    // The right edge of the text column when the selected first character of
+    // a note's text (its start at h, v) runs right to left; nothing otherwise.
+    std::optional<float> rightToLeftEdge(word::Selection& selection, float h, float v, float pageWidth);
 
     CLinkList& list_;
     const CDocinfo& docinfo_;

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -91,6 +92,72 @@ TEST_F(D2pCrossReferencesOffice, ReferencesAndNoteMarksLinkToTheirTargetsAndBack
         {4, 3, "ii"},  // the second one's
     };
     EXPECT_EQ(seen, expected);
+}
+
+// A right-to-left page (tests/data/docs/rtl-notes.docx): each link lies over
+// its own glyphs, the note numbers' links over the numbers drawn at the right
+// end of the notes' first lines.
+TEST_F(D2pCrossReferencesOffice, RightToLeftMarksNumbersAndLinksLieOverTheirText) {
+    const OfficePublisher::Result r =
+        publisher_->publish(source_dir() + "/tests/data/docs/rtl-notes.docx", "rtl", false, "-r");
+    ASSERT_EQ(r.status, 0) << r.log;
+    ASSERT_FALSE(r.pdf.empty()) << r.log;
+    TempDir scratch;
+    const PdfReadBack pdf = read_back(r.pdf, scratch.file("unrotated.pdf"));
+    ASSERT_EQ(pdf.pages.size(), 1u);
+    EXPECT_TRUE(off_page_marks(pdf).empty());
+
+    std::vector<std::string> notes;  // mark or number, in page order
+    std::vector<std::string> urls;   // one per line of a web link
+    for (const PdfLink& link : pdf.links) {
+        ASSERT_EQ(link.page, 1);
+        const std::string text = squeeze_blanks(text_of(glyphs_inside(pdf.pages[0], link.rect, 0.5)));
+        EXPECT_FALSE(text.empty()) << "a link over no glyph: " << link.uri << " left " << link.rect.left
+                                   << " right " << link.rect.right;
+        if (link.uri.empty()) {
+            notes.push_back(text);
+        } else {
+            urls.push_back(link.uri);
+        }
+    }
+    // The marks in the first line, then the numbers at the page's foot,
+    // each link over its digit alone.
+    std::sort(notes.begin(), notes.end());
+    EXPECT_EQ(notes, (std::vector<std::string>{"1", "1", "2", "2"}));
+    std::sort(urls.begin(), urls.end());
+    EXPECT_EQ(urls, (std::vector<std::string>{"https://example.com/second", "https://example.com/second",
+                                              "https://example.com/site"}));
+}
+
+// A right-to-left document with a comment (wide/poi__stress010.docx, 180
+// pages, 11 footnotes): the office shows the comment in a margin left of its
+// pages, which must not move the measured links off their digits.
+TEST_F(D2pCrossReferencesOffice, RightToLeftNotesBesideACommentLinkTheirDigits) {
+    const std::string source = shared_dir() + "/corpus/wide/poi__stress010.docx";
+    if (!std::filesystem::exists(source)) GTEST_SKIP() << source << " is missing";
+    const OfficePublisher::Result r = publisher_->publish(source, "stress", false, "-r");
+    ASSERT_EQ(r.status, 0) << r.log;
+    ASSERT_FALSE(r.pdf.empty()) << r.log;
+    TempDir scratch;
+    const PdfReadBack pdf = read_back(r.pdf, scratch.file("unrotated.pdf"));
+    EXPECT_TRUE(off_page_marks(pdf).empty());
+    // The digits under each link: a note's mark and its number both read as
+    // the note's number (the brackets drawn beside them do not count).
+    std::vector<int> numbers;
+    for (const PdfLink& link : pdf.links) {
+        ASSERT_TRUE(link.uri.empty());
+        const PdfPage& page = pdf.pages[static_cast<std::size_t>(link.page - 1)];
+        std::string digits;
+        for (const char c : text_of(glyphs_inside(page, link.rect, 0.5))) {
+            if (c >= '0' && c <= '9') digits += c;
+        }
+        ASSERT_FALSE(digits.empty()) << "page " << link.page << " left " << link.rect.left;
+        numbers.push_back(std::stoi(digits));
+    }
+    std::sort(numbers.begin(), numbers.end());
+    std::vector<int> expected;
+    for (int n = 1; n <= 11; ++n) expected.insert(expected.end(), {n, n});
+    EXPECT_EQ(numbers, expected);
 }
 
 }  // namespace

@@ -134,6 +134,27 @@ TEST_F(ReferenceLinksTest, NoteMarksLinkToTheirNotesAndBack) {
                       }));
 }
 
+// Right-to-left notes: the text starts at its right end and runs leftwards, so
+// the number stands right of the text's start, up to the right margin (523 on
+// a page 595 wide); a note starting at the margin itself gets a box of the
+// text's size beyond it.
+TEST_F(ReferenceLinksTest, RightToLeftNoteNumbersStandRightOfTheirText) {
+    doc().page().paragraph().line("Text1 and2 with notes.", 100);
+    auto& first = doc().footnote(1);
+    first.paragraph().font(12, -6).line("A footnote.", 760, 500);
+    doc().noteReference(first, 4, 5);
+    auto& second = doc().footnote(1);
+    second.paragraph().font(10, -5).line("Another.", 780, 523);
+    doc().noteReference(second, 9, 10);
+    open();
+    crossReferences();
+    const auto links = seen();
+    ASSERT_EQ(links.size(), 4u);
+    // the numbers: from the text's start (less half a point) rightwards
+    EXPECT_EQ(links[1], (Seen{LinkType::Internal, 1, 82, 70, 499, 523, 1, 750}));
+    EXPECT_EQ(links[3], (Seen{LinkType::Internal, 1, 62, 52, 522, 533, 1, 750}));
+}
+
 TEST_F(ReferenceLinksTest, NotesWithoutMarkOrPageAreLeftAloneAndFailuresEndOnlyTheirPart) {
     doc().page().paragraph().line("Text1 and 2.", 100);
     doc().footnote(1).paragraph().line("No mark.", 760);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <com/sun/star/beans/XMultiPropertySet.hpp>
+#include <com/sun/star/beans/XPropertySet.hpp>
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 #include <com/sun/star/style/LineSpacing.hpp>
 #include <com/sun/star/style/LineSpacingMode.hpp>
@@ -9,6 +10,7 @@
 #include <com/sun/star/text/XTextViewCursorSupplier.hpp>
 #include <com/sun/star/util/XCloseable.hpp>
 #include <com/sun/star/view/XViewCursor.hpp>
+#include <com/sun/star/view/XViewSettingsSupplier.hpp>
 #include <filesystem>
 #include <stdexcept>
 #include <system_error>
@@ -50,8 +52,23 @@ Reference<css::text::XTextViewCursor> DocumentSession::viewCursor() {
                                                                      UNO_QUERY_THROW);
         viewCursor_ = supplier->getViewCursor();
         if (!viewCursor_.is()) throw std::runtime_error("the document has no view");
+        hideCommentMargin(model()->getCurrentController());
     }
     return viewCursor_;
+}
+
+void DocumentSession::hideCommentMargin(const Reference<css::frame::XController>& controller) {
+    // A document with comments gets a margin for them beside its pages; where
+    // the office lays the pages out right to left it lies on their left and
+    // moves every horizontal position measured there right by its width.
+    const Reference<css::view::XViewSettingsSupplier> supplier(controller, UNO_QUERY);
+    if (!supplier.is()) return;
+    try {
+        const auto settings = supplier->getViewSettings();
+        if (settings.is()) settings->setPropertyValue("ShowAnnotations", css::uno::Any(false));
+    } catch (const css::uno::Exception&) {
+        // An office without the setting shows no such margin.
+    }
 }
 
 PageGeometry& DocumentSession::geometry() {

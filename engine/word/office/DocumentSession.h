@@ -4,6 +4,7 @@
 // changes or before it is saved).
 #pragma once
 
+#include <com/sun/star/frame/XController.hpp>
 #include <com/sun/star/frame/XModel.hpp>
 #include <com/sun/star/text/XTextDocument.hpp>
 #include <com/sun/star/text/XTextViewCursor.hpp>
@@ -76,6 +77,7 @@ public:
     void close();
 
 private:
+    static void hideCommentMargin(const css::uno::Reference<css::frame::XController>& controller);
     static constexpr int kSampleLength = 12;  // characters laid out to learn a line's text height
     int findPageStart(int page);
     // The room above the text in the line at `position` on `page`, 1/100 mm.

@@ -13,6 +13,11 @@
                      REF with \\h to the heading. Page 3: the heading "Results", the mark of
                      endnote 2 and the long phrase. Each footnote's text sits at the foot of its mark's page;
                      the endnotes after the last page's text.
+  rtl-notes          Letter, one right-to-left page in Hebrew with a comment on its last
+                     paragraph: a paragraph holding the marks of footnotes 1 and 2 in mid-line and a web
+                     link over two words, a long paragraph with a web link that starts at the
+                     end of its second line and goes on in the third; both footnotes' text is
+                     right-to-left too.
 """
 
 import os
@@ -43,7 +48,9 @@ DOC_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>
 <Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/footnotes" Target="footnotes.xml"/>
 <Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/endnotes" Target="endnotes.xml"/>
-</Relationships>"""
+%s</Relationships>"""
+LINK_REL = ('<Relationship Id="%s" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/'
+            'hyperlink" Target="%s" TargetMode="External"/>\n')
 
 STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <w:styles %s>
@@ -143,17 +150,71 @@ def cross_references():
     return body, footnotes, endnotes
 
 
-def write(path, body, footnotes, endnotes):
+# Right-to-left runs in a font that has the Hebrew letters.
+RTL_RPR = '<w:rPr><w:rFonts w:ascii="DejaVu Sans" w:hAnsi="DejaVu Sans" w:cs="DejaVu Sans"/><w:rtl/></w:rPr>'
+HEBREW_FILLER = "טקסט מילוי באורך ידוע שממלא את השורה לפני שהקישור מתחיל בה. "
+
+
+def rtl_run(text):
+    return '<w:r>%s<w:t xml:space="preserve">%s</w:t></w:r>' % (RTL_RPR, escape(text))
+
+
+def rtl_mark(ident):
+    return ('<w:r><w:rPr><w:rStyle w:val="FootnoteReference"/><w:rtl/></w:rPr>'
+            '<w:footnoteReference w:id="%d"/></w:r>' % ident)
+
+
+def rtl_link(rel, text):
+    return '<w:hyperlink r:id="%s">%s</w:hyperlink>' % (rel, rtl_run(text))
+
+
+def rtl_para(*parts):
+    return '<w:p><w:pPr><w:bidi/></w:pPr>%s</w:p>' % "".join(parts)
+
+
+def rtl_notes():
+    body = [
+        rtl_para(rtl_run("הערה ראשונה"), rtl_mark(1), rtl_run(" ועוד הערה שנייה"), rtl_mark(2),
+                 rtl_run(" וקישור אל "), rtl_link("rId10", "האתר שלנו"), rtl_run(" בסוף.")),
+        rtl_para(rtl_run(HEBREW_FILLER * 3), rtl_link("rId11", "קישור ארוך שעובר מהשורה השנייה אל השורה השלישית"), rtl_run(" וסוף.")),
+        # The comment's mark ends its own paragraph: in the office's view it
+        # takes room that the printed line does not give it.
+        rtl_para('<w:commentRangeStart w:id="0"/>', rtl_run("פסקה עם הערה."), '<w:commentRangeEnd w:id="0"/>',
+                 '<w:r><w:commentReference w:id="0"/></w:r>'),
+        '<w:sectPr><w:footnotePr><w:numFmt w:val="decimal"/></w:footnotePr><w:pgSz w:w="12240" w:h="15840"/>'
+        '<w:pgMar w:top="1440" w:right="1440" w:bottom="1440" w:left="1440" w:header="720" w:footer="720" '
+        'w:gutter="0"/><w:bidi/></w:sectPr>',
+    ]
+    footnotes = notes("footnote", [[rtl_run(" ההערה הראשונה.")], [rtl_run(" ההערה השנייה.")]])
+    footnotes = footnotes.replace('<w:pStyle w:val="FootnoteText"/>', '<w:pStyle w:val="FootnoteText"/><w:bidi/>')
+    endnotes = notes("endnote", [])
+    links = LINK_REL % ("rId10", "https://example.com/site") + LINK_REL % ("rId11", "https://example.com/second")
+    return body, footnotes, endnotes, links + COMMENT_REL, COMMENTS
+
+
+COMMENT_TYPE = ('<Override PartName="/word/comments.xml" ContentType="application/'
+                'vnd.openxmlformats-officedocument.wordprocessingml.comments+xml"/>')
+COMMENT_REL = ('<Relationship Id="rId12" Type="http://schemas.openxmlformats.org/officeDocument/2006/'
+               'relationships/comments" Target="comments.xml"/>\n')
+COMMENTS = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:comments %s>'
+            '<w:comment w:id="0" w:author="Reviewer" w:initials="R"><w:p><w:r><w:t>A comment.</w:t></w:r></w:p>'
+            '</w:comment></w:comments>' % W)
+
+
+def write(path, body, footnotes, endnotes, links="", comments=None):
     document = ('<?xml version="1.0" encoding="UTF-8" standalone="yes"?><w:document %s><w:body>%s</w:body>'
                 '</w:document>' % (W, "".join(body)))
     with zipfile.ZipFile(path, "w", zipfile.ZIP_DEFLATED) as z:
-        z.writestr("[Content_Types].xml", CONTENT_TYPES)
+        z.writestr("[Content_Types].xml",
+                   CONTENT_TYPES.replace("</Types>", COMMENT_TYPE + "</Types>") if comments else CONTENT_TYPES)
         z.writestr("_rels/.rels", ROOT_RELS)
-        z.writestr("word/_rels/document.xml.rels", DOC_RELS)
+        z.writestr("word/_rels/document.xml.rels", DOC_RELS % links)
         z.writestr("word/styles.xml", STYLES)
         z.writestr("word/footnotes.xml", footnotes)
         z.writestr("word/endnotes.xml", endnotes)
         z.writestr("word/document.xml", document)
+        if comments:
+            z.writestr("word/comments.xml", comments)
 
 
 def main():
@@ -161,6 +222,9 @@ def main():
     os.makedirs(outdir, exist_ok=True)
     path = os.path.join(outdir, "cross-references.docx")
     write(path, *cross_references())
+    print("%s (%d bytes)" % (path, os.path.getsize(path)))
+    path = os.path.join(outdir, "rtl-notes.docx")
+    write(path, *rtl_notes())
     print("%s (%d bytes)" % (path, os.path.getsize(path)))
 
 
