@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
+#include <memory>
 #include <stdexcept>
 #include <vector>
+
+#include "frame/FileUtil.h"
 
 #ifdef VANE_HAVE_QPDF
 // Without PointerHolder (qpdf 11 uses std::shared_ptr).
@@ -166,6 +169,7 @@ bool repair_ligature_text(const std::string& producedPath, const std::string& pr
     if (known.empty()) return false;
 
     const std::string repairedPath = producedPath + ".repaired";
+    std::shared_ptr<Buffer> repairedPdf;
     try {
         QPDF produced;
         produced.processFile(producedPath.c_str());
@@ -178,12 +182,18 @@ bool repair_ligature_text(const std::string& producedPath, const std::string& pr
             changed = true;
         }
         if (!changed) return false;
-        QPDFWriter writer(produced, repairedPath.c_str());
+        // Written in memory first: the writer does not report a file it could
+        // not finish (a full disk), and a truncated PDF must never replace the
+        // producer's.
+        QPDFWriter writer(produced);
+        writer.setOutputMemory();
         writer.write();
+        repairedPdf = writer.getBufferSharedPointer();
     } catch (const std::exception& e) {
-        std::remove(repairedPath.c_str());
         throw std::runtime_error("cannot repair the PDF's text: " + std::string(e.what()));
     }
+    if (!write_file(repairedPath.c_str(), repairedPdf->getSize(), repairedPdf->getBuffer()))
+        throw std::runtime_error("cannot write " + repairedPath);
     if (std::rename(repairedPath.c_str(), producedPath.c_str()) != 0) {
         std::remove(repairedPath.c_str());
         throw std::runtime_error("cannot replace " + producedPath);

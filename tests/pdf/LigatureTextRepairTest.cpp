@@ -164,6 +164,22 @@ TEST(LigatureTextRepair, RewritesTheProducedPdfOnlyWhenATextIsGarbled) {
     EXPECT_THROW(repair_ligature_text(produced, dir.file("missing.pdf")), std::runtime_error);
 }
 
+// A disk that fills while the repaired PDF is written: the producer's PDF is
+// kept as it was and the failure is reported, never a truncated file.
+TEST(LigatureTextRepair, AFullDiskKeepsTheProducedPdfAndFails) {
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full";
+    test::TempDir dir;
+    const std::string printed = dir.file("printed.pdf");
+    const std::string produced = dir.file("out.pdf");
+    test::write_text(printed, pdf_with_map(cmap("1 beginbfchar\n<05> <00740069>\nendbfchar\n")));
+    const std::string garbled = pdf_with_map(cmap("1 beginbfchar\n<05> <74006900>\nendbfchar\n"));
+    test::write_text(produced, garbled);
+    // Every write to the repaired file's name lands on a device that is full.
+    std::filesystem::create_symlink("/dev/full", produced + ".repaired");
+    EXPECT_THROW(repair_ligature_text(produced, printed), std::runtime_error);
+    EXPECT_EQ(test::read_file(produced), garbled);
+}
+
 #endif
 
 }  // namespace
