@@ -1,6 +1,5 @@
 #include "pdf/PrintedPdf.h"
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
@@ -13,6 +12,8 @@
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
 #endif
+
+#include "pdf/LinkText.h"
 
 namespace vane {
 
@@ -57,21 +58,7 @@ std::string printed_program(const std::string& pdfPath, const std::vector<bool>&
     std::string marks;
     for (std::size_t i = 0; i < landscape.size(); ++i)
         if (landscape[i]) marks += "[ {Page" + std::to_string(i + 1) + "} << /Rotate 270 >> /PUT pdfmark\n";
-    std::string line = "(";
-    for (const char c : pdfPath) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '(' || c == ')') {
-            line += '\\';
-            line += c;
-        } else if (byte < 0x20 || byte > 0x7E) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\%03o", static_cast<unsigned>(byte));
-            line += escaped;
-        } else {
-            line += c;
-        }
-    }
-    return marks + line + ") run\n";
+    return marks + "(" + postscript_string(pdfPath) + ") run\n";
 }
 
 #ifdef VANE_HAVE_QPDF
