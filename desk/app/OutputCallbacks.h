@@ -1,24 +1,18 @@
-// The two output callbacks that vanedesk hands to InitLib, and their shared
-// formatting. vanecore calls them on the user-interface thread.
+// The two output callbacks that vanedesk hands to InitLib; they format with
+// format_output. vanecore calls them on the user-interface thread.
 #pragma once
 
 #include <cstdarg>
-#include <cstddef>
 #include <functional>
 #include <string>
 
-namespace vane::desk {
+#include "OutputFormat.h"
 
-inline constexpr std::size_t kOutputBufferSize = 2048;  // 2047 bytes of text and the terminator
+namespace vane::desk {
 
 // Where formatted text goes: the log pane, or a message box that returns
 // once the user has closed it.
 using TextSink = std::function<void(const std::string& text)>;
-
-// A format that begins with "::" is replaced by the catalogue text (current
-// language) of the id in the leading digits after it; the format is then
-// printed with the arguments, cut to 2047 bytes (never inside a UTF-8 sequence).
-std::string format_output(const char* format, va_list args);
 
 // The log pane that log_output appends to; an empty sink means no pane.
 void set_log_pane(TextSink sink);

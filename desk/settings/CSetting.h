@@ -17,7 +17,7 @@ public:
     explicit CSetting(std::string name) : Name(std::move(name)) {}
     CSetting(const CSetting&) = default;
     CSetting& operator=(const CSetting&) = default;
-    virtual ~CSetting();
+    ~CSetting();
 
     // Copies the parameters of other, not its name.
     void CopyValues(const CSetting& other);

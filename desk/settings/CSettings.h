@@ -21,7 +21,7 @@ public:
     CSettings() = default;
     CSettings(const CSettings&) = delete;
     CSettings& operator=(const CSettings&) = delete;
-    virtual ~CSettings();
+    ~CSettings();
 
     void SetPath(std::string path) { path_ = std::move(path); }
     const std::string& Path() const { return path_; }

@@ -9,7 +9,7 @@ namespace vane::desk {
 
 class BrowsePath {
 public:
-    virtual ~BrowsePath();
+    ~BrowsePath();
 
     // The field shows path and the chosen paths become this one path.
     void SetPath(const std::string& path);

@@ -39,7 +39,7 @@ class MainDialogLogic {
 public:
     // parameters are read at each conversion, so they follow later changes.
     MainDialogLogic(CoreFunctions core, const CSetting& parameters);
-    virtual ~MainDialogLogic();
+    ~MainDialogLogic();
 
     // Start button: checks the tools and runs the conversion; the log pane
     // receives the printed messages through the log output callback.

@@ -17,7 +17,7 @@ inline constexpr int kMsgProfileExists = 222;
 class ParameterSession {
 public:
     explicit ParameterSession(CSettings& settings) : settings_(settings) {}
-    virtual ~ParameterSession();
+    ~ParameterSession();
 
     // Starts from "PM_CurrentSetting", runs showDialog (true for OK) and on
     // OK stores the current parameters into "PM_CurrentSetting" and saves the

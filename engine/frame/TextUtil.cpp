@@ -43,23 +43,6 @@ void to_upper(std::string& text) {
     for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
 }
 
-std::string quote_command_argument(const std::string& argument) {
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        quoted.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    quoted += '"';
-    return quoted;
-}
-
 void append_utf8(std::string& out, unsigned long code) {
     if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return;
     if (code < 0x80) {

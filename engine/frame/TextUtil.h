@@ -17,12 +17,6 @@ std::string normalize_spaces(std::string text, bool removeAllSpaces);
 // Upper-cases each byte in place with the current locale's single-byte rules.
 void to_upper(std::string& text);
 
-// Wraps one argument in double quotes for a command line that is split the
-// Windows way (platform/CommandLine.h): a quote inside is escaped and the
-// backslashes before a quote or the closing quote are doubled, so the argument
-// comes back unchanged whatever it holds (file names may hold quotes here).
-std::string quote_command_argument(const std::string& argument);
-
 // Appends code point `code` to `out` in UTF-8; a value that is no character
 // (a surrogate, beyond U+10FFFF) appends nothing.
 void append_utf8(std::string& out, unsigned long code);

@@ -14,7 +14,7 @@ namespace vane {
 class HTMLSplit {
 public:
     HTMLSplit();
-    virtual ~HTMLSplit();
+    ~HTMLSplit();
     HTMLSplit(const HTMLSplit&) = delete;
     HTMLSplit& operator=(const HTMLSplit&) = delete;
 

@@ -11,7 +11,7 @@ namespace vane {
 class HTMLTree {
 public:
     HTMLTree();
-    virtual ~HTMLTree();
+    ~HTMLTree();
     HTMLTree(const HTMLTree&) = delete;
     HTMLTree& operator=(const HTMLTree&) = delete;
 

@@ -10,7 +10,7 @@ namespace vane {
 class CBookmark {
 public:
     CBookmark(std::string value, std::int32_t level, std::int32_t page, std::int32_t y);
-    virtual ~CBookmark();
+    ~CBookmark();
 
     std::string value;       // title shown (UTF-8); an entry with an empty value is not written
     std::int32_t level = 0;  // heading level as found; 0 until resolved

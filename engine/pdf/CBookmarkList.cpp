@@ -9,6 +9,8 @@
 #include "pdf/Destination.h"
 #include "pdf/OutlineText.h"
 #include "pdf/PageBox.h"
+#include "pdf/PageOrientation.h"
+#include "word/BookmarkNames.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -27,22 +29,6 @@ constexpr int kMsgTocEntry = 123;
 constexpr std::int32_t kDefaultMaxLevel = 6;
 constexpr std::int32_t kHeadingLevels = 6;
 
-// The bookmark name a PAGEREF field code refers to; empty when it names none.
-std::string referenced_bookmark(const std::string& code) {
-    const std::size_t at = code.find("REF ");
-    if (at == std::string::npos) return {};
-    std::string name = code.substr(at + 4);
-    for (const char* option : {" \\h", " \\H"}) {
-        const std::size_t cut = name.find(option);
-        if (cut != std::string::npos) name.erase(cut);
-    }
-    // Bookmark names hold no blanks: whatever follows the name (a trailing
-    // blank, other switches) is not part of it.
-    const std::size_t blank = name.find_first_of(" \t");
-    if (blank != std::string::npos) name.erase(blank);
-    return name;
-}
-
 // The title as the reader sees the heading: its list number first (without
 // the blanks that may end it). A label without a letter or digit (a bullet)
 // is left out.
@@ -54,17 +40,6 @@ std::string numbered_title(const std::string& label, const std::string& title) {
         if ((c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) shown = true;
     }
     return shown ? number + " " + title : title;
-}
-
-bool starts_with_toc(const std::string& name) {
-    static const char prefix[] = "_TOC";
-    if (name.size() < 4) return false;
-    for (std::size_t i = 0; i < 4; ++i) {
-        char c = name[i];
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-        if (c != prefix[i]) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -139,7 +114,7 @@ bool CBookmarkList::keepLevel(std::int32_t level, std::int32_t& topLevel) const 
     return level <= maxLevel;
 }
 
-bool CBookmarkList::extractFromHeadings(word::Document& document, word::Application& application) {
+void CBookmarkList::extractFromHeadings(word::Document& document, word::Application& application) {
     print_verbose(kMsgFromHeadings);
     // Without pages there is nowhere to point an entry to.
     const bool hasPages = docinfo != nullptr && docinfo->pageCount > 0 &&
@@ -177,7 +152,6 @@ bool CBookmarkList::extractFromHeadings(word::Document& document, word::Applicat
     } else {
         print_verbose(kMsgNone);
     }
-    return true;
 }
 
 void CBookmarkList::readHeading(word::Selection& selection, word::Range& range, std::int32_t& page,
@@ -273,8 +247,8 @@ void CBookmarkList::collectTocReferences(word::Document& document) {
             if (++tocFields == 2) break;
         } else if (type == word::kFieldPageRef) {
             std::unique_ptr<word::Range> code = field->code();
-            const std::string name = code ? referenced_bookmark(code->text()) : std::string();
-            if (starts_with_toc(name)) {
+            const std::string name = code ? reference_field_bookmark(code->text()) : std::string();
+            if (is_toc_bookmark(name)) {
                 print_verbose(kMsgTocEntry, static_cast<int>(entries.size() + 1), name.c_str());
                 entries.push_back(std::make_unique<CBookmark>(name, 0, 0, 0));
             }
@@ -376,10 +350,7 @@ bool CBookmarkList::writeOutline(const std::string& path) const {
         }
         std::snprintf(number, sizeof number, " /Page %d", entry->page);
         line += number;
-        const std::size_t index = static_cast<std::size_t>(entry->page - 1);
-        const bool landscape =
-            index < docinfo->pageOrientations.size() && docinfo->pageOrientations[index] == 1;
-        line += destination_view(landscape, entry->y);
+        line += destination_view(is_landscape_page(docinfo->pageOrientations, entry->page), entry->y);
         line += " /OUT pdfmark\r\n";
         std::fwrite(line.data(), 1, line.size(), file.get());
     }

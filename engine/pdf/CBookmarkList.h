@@ -31,15 +31,15 @@ public:
     explicit CBookmarkList(CDocinfo* docinfo);
     CBookmarkList(const CBookmarkList&) = delete;
     CBookmarkList& operator=(const CBookmarkList&) = delete;
-    virtual ~CBookmarkList();
+    ~CBookmarkList();
 
     // Deletes every entry; maxLevel back to 6, allHeadings off.
     void reset();
     // Walks the headings (built-in Heading 1..maxLevel; with allHeadings every
     // paragraph with an outline level down to maxLevel, titled with its list
     // number) and appends one entry each; falls back to the table of contents when none qualifies, then
-    // nests the entries. Always true; word-processor failures throw word::WordError.
-    bool extractFromHeadings(word::Document& document, word::Application& application);
+    // nests the entries. Word-processor failures throw word::WordError.
+    void extractFromHeadings(word::Document& document, word::Application& application);
     // Appends one entry per page reference of the first table of contents and
     // resolves each through its bookmark. Entries whose bookmark is gone or
     // whose style has no outline level stay with an empty value.

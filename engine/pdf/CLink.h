@@ -24,7 +24,7 @@ public:
           left(region.left),
           right(region.right),
           type(type) {}
-    virtual ~CLink() = default;
+    ~CLink() = default;
 
     std::int32_t page = 0;  // source page, 1-based; -1 unknown
     std::int32_t top = 0;   // PDF points from the page bottom

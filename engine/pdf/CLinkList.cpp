@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <exception>
+#include <optional>
 #include <stdexcept>
 
 #include "frame/File.h"
@@ -14,38 +15,14 @@
 #include "pdf/Destination.h"
 #include "pdf/LinkText.h"
 #include "pdf/PageBox.h"
+#include "pdf/PageOrientation.h"
 #include "pdf/ReferenceLinks.h"
+#include "word/BookmarkNames.h"
 #include "word/Word.h"
 
 namespace vane {
 
 namespace {
-
-// Word's names of table-of-contents bookmarks begin so (compared in upper case).
-bool is_toc_bookmark(std::string name) {
-    to_upper(name);
-    return name.rfind("_TOC", 0) == 0;
-}
-
-// The bookmark a reference field names: everything after the first "REF ",
-// cut before " \h" / " \H". Empty when the code holds no "REF ".
-std::string referenced_bookmark(const std::string& code) {
-    const auto at = code.find("REF ");
-    if (at == std::string::npos) return {};
-    std::string name = code.substr(at + 4);
-    for (const char* fieldSwitch : {" \\h", " \\H"}) {
-        const auto cut = name.find(fieldSwitch);
-        if (cut != std::string::npos) name.erase(cut);
-    }
-    return name;
-}
-
-bool is_landscape_page(const CDocinfo& docinfo, std::int32_t page) {
-    if (page < 1 || static_cast<size_t>(page) > docinfo.pageOrientations.size()) {
-        throw std::invalid_argument("page " + std::to_string(page) + " is not in the document");
-    }
-    return docinfo.pageOrientations[static_cast<size_t>(page - 1)] == 1;
-}
 
 // The range of the bookmark `name`; null when the go-to fails or lands nowhere.
 std::unique_ptr<word::Range> go_to_bookmark(word::Selection& selection, const std::string& name) {
@@ -133,12 +110,12 @@ void CLinkList::addTocLinks(const CRegionList& regions, const std::string& dest)
     }
 }
 
-bool CLinkList::extractTocLinks(word::Application& application, word::Document& document) {
+void CLinkList::extractTocLinks(word::Application& application, word::Document& document) {
     print_verbose(200);
     bool tocStarted = false;
     bool tocHyperlinks = false;
     std::int32_t pageHint = 1;
-    float lineHeight = -1.0f;
+    std::optional<float> lineHeight;  // the first entry's font size, every entry's line height
 
     const auto selection = application.selection();
     const auto fields = document.fields();
@@ -156,7 +133,7 @@ bool CLinkList::extractTocLinks(word::Application& application, word::Document& 
                 }
             }
         } else if (type == word::kFieldRef || type == word::kFieldPageRef || type == word::kFieldNoteRef) {
-            const std::string name = referenced_bookmark(field->code()->text());
+            const std::string name = reference_field_target(field->code()->text());
             if (is_toc_bookmark(name)) {
                 // Stretch the selection from the page number to the clickable line.
                 field->select();
@@ -176,8 +153,6 @@ bool CLinkList::extractTocLinks(word::Application& application, word::Document& 
                 } else {
                     selection->moveStart(word::kUnitParagraph, -1);
                 }
-                // The first entry's font size becomes every entry's line height.
-                if (lineHeight == -1.0f) lineHeight = 0;
                 CRegionList regions;
                 regions.measureTocLine(*selection, docinfo, pageHint, &lineHeight);
                 addTocLinks(regions, name);
@@ -187,7 +162,6 @@ bool CLinkList::extractTocLinks(word::Application& application, word::Document& 
         field = field->next();
     }
     if (links.empty()) print_verbose(202);
-    return true;
 }
 
 std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, const SectionLayout& layout) const {
@@ -327,20 +301,24 @@ void CLinkList::footnotePass(word::Document& document, word::Selection& selectio
     }
 }
 
-void CLinkList::headerFooterPass(word::Document& document, word::Selection& selection) {
-    print_verbose(209);
-    std::int32_t pageHint = 1;
+std::unique_ptr<word::Range> CLinkList::HeaderFooterVisit::range() const {
+    const auto collection = header ? section.headers() : section.footers();
+    return collection->item(index)->range();
+}
+
+void CLinkList::visitHeadersFooters(word::Document& document,
+                                    const std::function<void(const HeaderFooterVisit&)>& visit) const {
     const auto view = document.activeWindow()->activePane()->view();
     view->setType(word::kViewPrintLayout);
     view->setSeekView(word::kSeekPrimaryHeader);
 
-    struct Visit {
+    struct Story {
         bool header;
         int index;
         Placement placement;
         int message;
     };
-    const Visit visits[] = {
+    const Story stories[] = {
         {true, word::kHeaderFooterFirstPage, Placement::FirstPage, 210},
         {true, word::kHeaderFooterEvenPages, Placement::EvenPages, 211},
         {true, word::kHeaderFooterPrimary, Placement::Primary, 212},
@@ -357,22 +335,29 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
         layout.orientation = setup->orientation();
         layout.width = setup->pageWidth();
         layout.height = setup->pageHeight();
-        for (const Visit& visit : visits) {
-            if (visit.placement == Placement::FirstPage && docinfo.differentFirstPage == 0) continue;
-            if (visit.placement == Placement::EvenPages && docinfo.oddAndEvenPages == 0) continue;
-            print_verbose(visit.message);
-            const auto collection = visit.header ? section->headers() : section->footers();
-            const auto hyperlinks = collection->item(visit.index)->range()->hyperlinks();
-            const int links = hyperlinks->count();
-            for (int j = 1; j <= links; ++j) {
-                readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement, layout);
-            }
+        for (const Story& story : stories) {
+            if (story.placement == Placement::FirstPage && docinfo.differentFirstPage == 0) continue;
+            if (story.placement == Placement::EvenPages && docinfo.oddAndEvenPages == 0) continue;
+            visit({*section, story.header, story.index, story.placement, layout, story.message});
         }
     }
     view->setSeekView(word::kSeekMainDocument);
 }
 
-bool CLinkList::extractOtherLinks(word::Document& document, word::Application& application) {
+void CLinkList::headerFooterPass(word::Document& document, word::Selection& selection) {
+    print_verbose(209);
+    std::int32_t pageHint = 1;
+    visitHeadersFooters(document, [&](const HeaderFooterVisit& visit) {
+        print_verbose(visit.message);
+        const auto hyperlinks = visit.range()->hyperlinks();
+        const int links = hyperlinks->count();
+        for (int j = 1; j <= links; ++j) {
+            readHyperlink(*hyperlinks->item(j), selection, false, pageHint, visit.placement, visit.layout);
+        }
+    });
+}
+
+void CLinkList::extractOtherLinks(word::Document& document, word::Application& application) {
     print_verbose(203);
     const auto selection = application.selection();
     bodyPass(document, *selection);
@@ -389,10 +374,9 @@ bool CLinkList::extractOtherLinks(word::Document& document, word::Application& a
         headerFooterPass(document, *selection);
     } catch (const std::exception&) {
     }
-    return true;
 }
 
-bool CLinkList::extractCrossReferences(word::Document& document, word::Application& application) {
+void CLinkList::extractCrossReferences(word::Document& document, word::Application& application) {
     const auto selection = application.selection();
     ReferenceLinks walk(*this);
     try {
@@ -406,10 +390,9 @@ bool CLinkList::extractCrossReferences(word::Document& document, word::Applicati
         } catch (const std::exception&) {
         }
     }
-    return true;
 }
 
-bool CLinkList::resolveDestinations(word::Application& application) {
+void CLinkList::resolveDestinations(word::Application& application) {
     print_verbose(216);
     std::int32_t pageHint = 1;
     const auto selection = application.selection();
@@ -437,7 +420,6 @@ bool CLinkList::resolveDestinations(word::Application& application) {
         link.destY = destination_y(v, docinfo.pageHeight(pageHint));
         print_verbose(217, static_cast<int>(i + 1), link.destPage, link.destY);
     }
-    return true;
 }
 
 bool CLinkList::writeAnnotations(const std::string& markFile) const {
@@ -456,7 +438,7 @@ bool CLinkList::writeAnnotations(const std::string& markFile) const {
         if (!on_its_pages(docinfo, link, static_cast<int>(i + 1), internal)) continue;
 
         char rect[96];
-        if (is_landscape_page(docinfo, link.page)) {
+        if (is_landscape_known_page(docinfo.pageOrientations, link.page)) {
             std::snprintf(rect, sizeof rect, " /Rect [%d %d %d %d]", link.top, link.right, link.bottom,
                           link.left);
         } else {
@@ -470,7 +452,7 @@ bool CLinkList::writeAnnotations(const std::string& markFile) const {
             line += " /SrcPg " + std::to_string(link.page);
             line += " /Page " + std::to_string(link.destPage);
             line += " /Subtype /Link";
-            line += destination_view(is_landscape_page(docinfo, link.destPage), link.destY);
+            line += destination_view(is_landscape_known_page(docinfo.pageOrientations, link.destPage), link.destY);
         } else {
             line += " /Action /Launch";
             line += " /Border [0 0 0]";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@ namespace vane::word {
 class Application;
 class Document;
 class Hyperlink;
+class Range;
+class Section;
 class Selection;
 }  // namespace vane::word
 
@@ -27,23 +30,23 @@ public:
     explicit CLinkList(const CDocinfo& docinfo) : docinfo(docinfo) {}
     CLinkList(const CLinkList&) = delete;
     CLinkList& operator=(const CLinkList&) = delete;
-    virtual ~CLinkList();
+    ~CLinkList();
 
     void clear();
 
     // The entries of the document's tables of contents. Word-processor errors propagate.
-    bool extractTocLinks(word::Application& application, word::Document& document);
+    void extractTocLinks(word::Application& application, word::Document& document);
     // Hyperlinks of the body, text boxes, footnotes, headers and footers.
     // Errors in text boxes, footnotes and headers/footers end that part only.
-    bool extractOtherLinks(word::Document& document, word::Application& application);
+    void extractOtherLinks(word::Document& document, word::Application& application);
     // With -r: reference fields with "\h" in the main text, and footnote and
     // endnote marks with their notes' numbers. Each part stops at its first
     // failure; what it found stays.
-    bool extractCrossReferences(word::Document& document, word::Application& application);
+    void extractCrossReferences(word::Document& document, word::Application& application);
     // Page and view position of every Toc and Internal link's bookmark; links
     // whose bookmark cannot be reached or placed keep destination page 0.
     // Links placed when they were found (notes and their marks) stay as they are.
-    bool resolveDestinations(word::Application& application);
+    void resolveDestinations(word::Application& application);
     // Appends one link annotation mark per writable link to the mark file;
     // false when it cannot be opened. Throws std::runtime_error when writing fails.
     bool writeAnnotations(const std::string& markFile) const;
@@ -60,6 +63,25 @@ public:
     };
     // The pages a header or footer link is repeated on.
     std::vector<std::int32_t> replicatedPages(Placement placement, const SectionLayout& layout) const;
+
+    // One header or footer of a section, as the link passes visit it, with the
+    // verbose message that names it.
+    struct HeaderFooterVisit {
+        word::Section& section;
+        bool header;
+        int index;  // the word processor's code: first page, even pages or primary
+        Placement placement;
+        const SectionLayout& layout;
+        int message;
+        // The story's text, read when asked for.
+        std::unique_ptr<word::Range> range() const;
+    };
+    // Switches the view to print layout's header and footer editing, visits
+    // every section's first-page, even-page and primary header, then footers
+    // (the first two only where the document has them), and sets the view
+    // back to the main document. A failure propagates and leaves the view as it is.
+    void visitHeadersFooters(word::Document& document,
+                             const std::function<void(const HeaderFooterVisit&)>& visit) const;
 
     // Appends a link with the edges of `region`, destination to come.
     CLink& add(std::int32_t page, LinkType type, const CRegion& region, const std::string& dest);

@@ -10,7 +10,7 @@ public:
     CRegion() = default;
     CRegion(std::int32_t page, std::int32_t top, std::int32_t bottom, std::int32_t left, std::int32_t right)
         : page(page), top(top), bottom(bottom), left(left), right(right) {}
-    virtual ~CRegion() = default;
+    ~CRegion() = default;
 
     std::int32_t page = 0;  // 1-based; -1 when no page holds the measured position
     std::int32_t top = 0;   // points from the page bottom

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "pdf/CDocinfo.h"
+#include "pdf/PageOrientation.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -21,15 +22,8 @@ struct PageGeometry {
     bool landscape;
 };
 
-bool is_landscape(const CDocinfo& docinfo, std::int32_t page) {
-    if (page < 1 || static_cast<size_t>(page) > docinfo.pageOrientations.size()) {
-        throw std::invalid_argument("page " + std::to_string(page) + " is not in the document");
-    }
-    return docinfo.pageOrientations[static_cast<size_t>(page - 1)] == 1;
-}
-
 PageGeometry geometry_of(const CDocinfo& docinfo, std::int32_t page) {
-    return {docinfo.pageWidth(page), docinfo.pageHeight(page), is_landscape(docinfo, page)};
+    return {docinfo.pageWidth(page), docinfo.pageHeight(page), is_landscape_known_page(docinfo.pageOrientations, page)};
 }
 
 std::int32_t trunc_clamped(float value) {
@@ -84,10 +78,10 @@ std::int32_t lookup_page(Selection& selection, const CDocinfo& docinfo, std::int
     return pageHint;
 }
 
-float line_height(Selection& selection, float* fixedLineHeight) {
-    if (fixedLineHeight != nullptr && *fixedLineHeight > 0) return *fixedLineHeight;
+float line_height(Selection& selection, std::optional<float>* fixedLineHeight) {
+    if (fixedLineHeight != nullptr && fixedLineHeight->has_value()) return **fixedLineHeight;
     const float size = selection.range()->font()->size();
-    if (fixedLineHeight != nullptr && *fixedLineHeight == 0) *fixedLineHeight = size;
+    if (fixedLineHeight != nullptr && size > 0) *fixedLineHeight = size;
     return size;
 }
 
@@ -106,7 +100,7 @@ void CRegionList::clear() {
 }
 
 void CRegionList::measureSelection(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                                   float* fixedLineHeight) {
+                                   std::optional<float>* fixedLineHeight) {
     clear();
     const auto remembered = selection.range();
     const int rangeEnd = remembered->end();
@@ -184,7 +178,7 @@ void CRegionList::measureSelection(Selection& selection, const CDocinfo& docinfo
 }
 
 bool CRegionList::measureBrokenField(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                                     float* fixedLineHeight) {
+                                     std::optional<float>* fixedLineHeight) {
     const auto field = selection.range();
     selection.collapse(word::kCollapseEnd);
     const float endV = vertical(selection);
@@ -233,7 +227,7 @@ bool CRegionList::measureBrokenField(Selection& selection, const CDocinfo& docin
 }
 
 void CRegionList::measureTocLine(Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                                 float* fixedLineHeight) {
+                                 std::optional<float>* fixedLineHeight) {
     clear();
     const auto remembered = selection.range();
     const int rangeStart = remembered->start();

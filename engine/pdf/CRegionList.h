@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "pdf/CRegion.h"
@@ -29,17 +30,20 @@ public:
     CRegionList() = default;
     CRegionList(const CRegionList&) = delete;
     CRegionList& operator=(const CRegionList&) = delete;
-    virtual ~CRegionList();
+    ~CRegionList();
 
     void clear();
 
-    // One rectangle per line of the selected text. The selection is put back afterwards.
+    // One rectangle per line of the selected text. The selection is put back
+    // afterwards. Without a fixed line height (null) each line is as high as
+    // its font size; an empty one takes the first line's size, which then
+    // serves every line measured with it.
     void measureSelection(word::Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                          float* fixedLineHeight);
+                          std::optional<float>* fixedLineHeight);
     // A table-of-contents entry: one rectangle from the line start to the
     // selection's end when the entry begins its line, else as measureSelection.
     void measureTocLine(word::Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                        float* fixedLineHeight);
+                        std::optional<float>* fixedLineHeight);
     // A floating shape, selected when called: its box placed from its
     // position, references, the margins and the anchor paragraph's indents.
     void measureShape(const CDocinfo& docinfo, word::Shape& shape, word::Selection& selection,
@@ -53,7 +57,7 @@ private:
     // left edge. False, measuring nothing, when its end is not drawn on a
     // lower line of the same page than its start.
     bool measureBrokenField(word::Selection& selection, const CDocinfo& docinfo, std::int32_t& pageHint,
-                            float* fixedLineHeight);
+                            std::optional<float>* fixedLineHeight);
 };
 
 }  // namespace vane

@@ -13,6 +13,7 @@
 #include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/DocinfoMarks.h"
+#include "pdf/PrintedPdf.h"
 #include "word/HostedPhase.h"
 #include "word/Word.h"
 #include "word/WordBackend.h"
@@ -235,6 +236,10 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
     print.background = false;
     print.append = false;
     print.printToFile = true;
+    // A backend that prints through a PDF leaves its preparation to this side.
+    print.preparePdf = [](const std::string& pdfPath, const std::string& outputPath) {
+        PrintedPdf(pdfPath).print(outputPath);
+    };
     doc.printOut(print);
     // A print that wrote nothing would end as a PDF of marks alone.
     if (!file_exists(names_.pdf.c_str())) throw std::runtime_error("the printed file was not written");

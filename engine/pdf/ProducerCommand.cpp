@@ -1,6 +1,6 @@
 #include "pdf/ProducerCommand.h"
 
-#include "frame/TextUtil.h"
+#include "platform/CommandLine.h"
 #include "platform/Env.h"
 
 namespace vane {

@@ -11,6 +11,8 @@
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
 #include "pdf/Destination.h"
+#include "pdf/PageOrientation.h"
+#include "word/BookmarkNames.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -25,11 +27,6 @@ constexpr float kFallbackSize = 10.0f;
 std::string upper(std::string text) {
     to_upper(text);
     return text;
-}
-
-bool is_landscape_page(const CDocinfo& docinfo, std::int32_t page) {
-    const auto index = static_cast<std::size_t>(page - 1);
-    return index < docinfo.pageOrientations.size() && docinfo.pageOrientations[index] == 1;
 }
 
 // A horizontal edge from a position measured from the page's left, turned
@@ -52,7 +49,7 @@ std::string ReferenceLinks::hyperlinkTarget(const std::string& code) {
     keyword = upper(keyword);
     if (keyword != "REF" && keyword != "PAGEREF" && keyword != "NOTEREF") return {};
     if (name.size() >= 2 && name.front() == '"' && name.back() == '"') name = name.substr(1, name.size() - 2);
-    if (name.empty() || name[0] == '\\' || upper(name).rfind("_TOC", 0) == 0) return {};
+    if (name.empty() || name[0] == '\\' || is_toc_bookmark(name)) return {};
     bool hyperlink = false;
     for (std::string option; words >> option;) {
         if (upper(option) == "\\H") hyperlink = true;
@@ -124,41 +121,9 @@ void ReferenceLinks::storyFieldPass(word::Document& document, word::Selection& s
 }
 
 void ReferenceLinks::headerFooterFields(word::Document& document, word::Selection& selection) {
-    using Placement = CLinkList::Placement;
-    const auto view = document.activeWindow()->activePane()->view();
-    view->setType(word::kViewPrintLayout);
-    view->setSeekView(word::kSeekPrimaryHeader);
-    struct Visit {
-        bool header;
-        int index;
-        Placement placement;
-    };
-    const Visit visits[] = {
-        {true, word::kHeaderFooterFirstPage, Placement::FirstPage},
-        {true, word::kHeaderFooterEvenPages, Placement::EvenPages},
-        {true, word::kHeaderFooterPrimary, Placement::Primary},
-        {false, word::kHeaderFooterFirstPage, Placement::FirstPage},
-        {false, word::kHeaderFooterEvenPages, Placement::EvenPages},
-        {false, word::kHeaderFooterPrimary, Placement::Primary},
-    };
-    const auto sections = document.sections();
-    const int count = sections->count();
-    for (int s = 1; s <= count; ++s) {
-        const auto section = sections->item(s);
-        const auto setup = section->pageSetup();
-        CLinkList::SectionLayout layout;
-        layout.orientation = setup->orientation();
-        layout.width = setup->pageWidth();
-        layout.height = setup->pageHeight();
-        for (const Visit& visit : visits) {
-            if (visit.placement == Placement::FirstPage && docinfo_.differentFirstPage == 0) continue;
-            if (visit.placement == Placement::EvenPages && docinfo_.oddAndEvenPages == 0) continue;
-            const auto collection = visit.header ? section->headers() : section->footers();
-            linkFields(*collection->item(visit.index)->range()->fields(), selection, &visit.placement,
-                       &layout);
-        }
-    }
-    view->setSeekView(word::kSeekMainDocument);
+    list_.visitHeadersFooters(document, [&](const CLinkList::HeaderFooterVisit& visit) {
+        linkFields(*visit.range()->fields(), selection, &visit.placement, &visit.layout);
+    });
 }
 
 void ReferenceLinks::notePass(word::Document& document, word::Selection& selection, bool endnotes) {
@@ -237,7 +202,7 @@ void ReferenceLinks::linkNumber(word::Range& text, word::Selection& selection, c
         selection.moveEnd(word::kUnitCharacter, 1);
         float size = selection.range()->font()->size();
         if (size <= 0 || size >= static_cast<float>(word::kUndefined)) size = kFallbackSize;
-        const bool landscape = is_landscape_page(docinfo_, page);
+        const bool landscape = is_landscape_page(docinfo_.pageOrientations, page);
         const float width = docinfo_.pageWidth(page);
         const float top = docinfo_.pageHeight(page) - std::max(v - 0.5f, 0.0f);
         std::int32_t left = edge_from(h - size, width, landscape);

@@ -1,6 +1,7 @@
 // One open document.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -23,9 +24,11 @@ struct PrintOptions {
     bool background = false;
     bool append = false;
     bool printToFile = true;
-    // A backend that prints through a PDF writes it here and the printed file
-    // runs it (empty: beside outputFileName); the caller removes it.
+    // A backend that prints through a PDF exports it here (empty: beside
+    // outputFileName) and hands it to preparePdf, which writes the printed
+    // file; the caller removes the PDF. A print that fails removes it too.
     std::string pdfFileName{};
+    std::function<void(const std::string& pdfPath, const std::string& outputPath)> preparePdf{};
 };
 
 class Document {

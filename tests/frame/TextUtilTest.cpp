@@ -5,7 +5,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/CommandLine.h"
 
 namespace vane {
 namespace {
@@ -86,28 +85,6 @@ TEST(ToUpper, ConvertsBytesInPlace) {
     to_upper(text);
     EXPECT_EQ(text.substr(0, 12), "_TOC123ABC-Z");
     EXPECT_EQ(text.size(), 13u);
-}
-
-// Quoting then splitting the Windows way gives back each argument as it was.
-TEST(QuoteCommandArgument, SplitsBackUnchanged) {
-    const struct {
-        const char* argument;
-        const char* quoted;
-    } cases[] = {
-        {"C:\\My Docs\\a.pdf", "\"C:\\My Docs\\a.pdf\""},
-        {"say \"hi\"", "\"say \\\"hi\\\"\""},
-        {"dir\\", "\"dir\\\\\""},
-        {"a\\\"b", "\"a\\\\\\\"b\""},
-        {"", "\"\""},
-        {"it's 100%", "\"it's 100%\""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.argument);
-        EXPECT_EQ(quote_command_argument(c.argument), c.quoted);
-        const std::vector<std::string> back =
-            split_command_line("prog " + quote_command_argument(c.argument) + " next");
-        EXPECT_EQ(back, (std::vector<std::string>{"prog", c.argument, "next"}));
-    }
 }
 
 }  // namespace

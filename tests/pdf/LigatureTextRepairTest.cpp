@@ -11,10 +11,7 @@
 #include "pdf/LigatureTextRepair.h"
 
 #ifdef VANE_HAVE_QPDF
-#define POINTERHOLDER_TRANSITION 4
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFWriter.hh>
+#include "PdfBytes.h"
 #endif
 
 namespace vane {
@@ -122,11 +119,7 @@ std::string pdf_with_map(const std::string& map) {
     page.getKey("/Resources").getKey("/Font").replaceKey("/F1", font);
     page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, "BT /F1 12 Tf (\\005) Tj ET"));
     pdf.addPage(page, false);
-    QPDFWriter writer(pdf);
-    writer.setOutputMemory();
-    writer.write();
-    const auto buffer = writer.getBufferSharedPointer();
-    return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
+    return test::pdf_bytes(pdf);
 }
 
 std::string map_of(const std::string& path) {

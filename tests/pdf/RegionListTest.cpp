@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -117,10 +118,10 @@ TEST_F(RegionListTest, FixedLineHeightRecordsTheFirstFontSize) {
     doc().paragraph().line("Large", 200);
     doc().hyperlinkOn("Small", "http://a.org").hyperlinkOn("Large", "http://b.org");
     open();
-    float fixed = 0;
+    std::optional<float> fixed;
     document->hyperlinks()->item(1)->range()->select();
     list.measureSelection(*selection, info, pageHint, &fixed);
-    EXPECT_EQ(fixed, 10);
+    EXPECT_EQ(fixed, 10.0f);
     document->hyperlinks()->item(2)->range()->select();
     list.measureSelection(*selection, info, pageHint, &fixed);
     // 842 - 199.5 = 642.5; 642.5 - 10 - 0.5 = 632 (a 12-point height would give 630).
@@ -134,11 +135,11 @@ TEST_F(RegionListTest, TocLineStartingItsLineRunsToTheSelectionEnd) {
     const int start = doc().find("Introduction");
     selection->goToFirst(kGoToPage);
     selection->moveEnd(kUnitCharacter, start + 14);
-    float fixed = 0;
+    std::optional<float> fixed;
     list.measureTocLine(*selection, info, pageHint, &fixed);
     // left = 71.5, right = xe = 72 + 14*6 - 0.5.
     EXPECT_EQ(boxes(list), (std::vector<Box>{{1, 742, 730, 71, 155}}));
-    EXPECT_EQ(fixed, 12);
+    EXPECT_EQ(fixed, 12.0f);
     EXPECT_EQ(selection->range()->end(), start + 14);
 }
 

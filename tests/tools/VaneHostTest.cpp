@@ -61,22 +61,27 @@ TEST(VaneHost, ExitStatus) {
     EXPECT_EQ(run_vane("check_distiller").status, 1);
 }
 
-std::string format(const char* f, ...) {
+// What console_output writes for one call.
+std::string console(const char* f, ...) {
     va_list args;
     va_start(args, f);
-    std::string s = host::format_output(f, args);
+    testing::internal::CaptureStdout();
+    host::console_output(f, args);
     va_end(args);
-    return s;
+    return testing::internal::GetCapturedStdout();
 }
 
-TEST(ConsoleHost, FormatsCatalogueReferencesAndCutsLongTexts) {
+TEST(ConsoleHost, WritesCatalogueTextsWithLfLineEndsAndCutsWholeCharacters) {
     catalog::set_current_language(catalog::Language::English);
-    EXPECT_EQ(format("::124"), "\r\nProcess terminated successfully");
-    EXPECT_EQ(format("::131", "a.doc"), "\r\nDoc file: a.doc");
-    EXPECT_EQ(format("::9999"), "");
-    EXPECT_EQ(format("%d-%s", 3, "x"), "3-x");
+    EXPECT_EQ(console("::124"), "\nProcess terminated successfully");
+    EXPECT_EQ(console("::131", "a.doc"), "\nDoc file: a.doc");
+    EXPECT_EQ(console("::9999"), "");
+    EXPECT_EQ(console("%d-%s\r\n\rx\n", 3, "x"), "3-x\n\rx\n");
     const std::string longText(5000, 'z');
-    EXPECT_EQ(format("%s", longText.c_str()), std::string(2047, 'z'));
+    EXPECT_EQ(console("%s", longText.c_str()), std::string(2047, 'z'));
+    // A cut inside a two-byte character drops its first byte too.
+    const std::string accented = std::string(2046, 'c') + "\xC3\xA9";
+    EXPECT_EQ(console("%s", accented.c_str()), std::string(2046, 'c'));
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
+#include "pdf/PrintedPdf.h"
 #include "word/Application.h"
 #include "word/Document.h"
 #include "word/Documents.h"
@@ -197,6 +198,9 @@ int main(int argc, char* argv[]) {
         timed("HTML save", [&] { doc->saveAs((directory / "bench.html").string(), 10, false); });
         vane::word::PrintOptions print;
         print.outputFileName = (directory / "bench.ps").string();
+        print.preparePdf = [](const std::string& pdfPath, const std::string& outputPath) {
+            vane::PrintedPdf(pdfPath).print(outputPath);
+        };
         timed("print", [&] { doc->printOut(print); });
         doc->close(false);
         doc.reset();

@@ -24,7 +24,6 @@
 #include "word/office/OfficeStyles.h"
 #include "word/office/OfficeTemporaries.h"
 #include "word/office/OfficeWindow.h"
-#include "word/office/PdfPrint.h"
 #include "word/office/PipeStats.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
@@ -40,6 +39,11 @@ namespace {
 
 std::string absolute_path(const std::string& path) {
     return std::filesystem::absolute(path).string();
+}
+
+// The PDF a print into `outputPath` goes through when no other is named.
+std::string printed_pdf_beside(const std::string& outputPath) {
+    return outputPath + ".printed.pdf";
 }
 
 // Whether refreshing an index rebuilds what the document shows. A table of
@@ -65,10 +69,7 @@ void store_to(const Reference<css::frame::XStorable>& storable, const std::strin
     try {
         storable->storeToURL(ou(file_url(path)), properties);
     } catch (...) {
-        std::error_code error;
-        std::filesystem::remove(target.parent_path() / (".~lock." + target.filename().string() + "#"), error);
-        for (const auto& temporary : office_temporaries(target.parent_path()))
-            if (!earlier.contains(temporary)) std::filesystem::remove_all(temporary, error);
+        remove_office_leftovers(target, earlier);
         throw;
     }
 }
@@ -124,10 +125,17 @@ void OfficeDocument::printOut(const word::PrintOptions& options) {
         if (!options.printToFile || options.outputFileName.empty()) {
             throw std::runtime_error("only printing to a file is supported");
         }
-        PdfPrint print(absolute_path(options.outputFileName),
-                       options.pdfFileName.empty() ? std::string() : absolute_path(options.pdfFileName));
-        exportPdf(print.pdfPath());
-        print.run();
+        const std::string output = absolute_path(options.outputFileName);
+        const std::string pdf =
+            options.pdfFileName.empty() ? printed_pdf_beside(output) : absolute_path(options.pdfFileName);
+        try {
+            exportPdf(pdf);
+            if (options.preparePdf) options.preparePdf(pdf, output);
+        } catch (...) {
+            std::error_code error;
+            std::filesystem::remove(pdf, error);
+            throw;
+        }
     });
     PipeStats::process().end("print");
 }

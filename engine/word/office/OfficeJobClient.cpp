@@ -70,12 +70,7 @@ void OfficeJobClient::removeLeftovers(const word::HostedPhase& phase,
         const std::filesystem::path path(document);
         std::filesystem::remove(path.parent_path() / (".~lock." + path.filename().string() + "#"), error);
     }
-    for (const std::string& printed : phase.printed) {
-        const std::filesystem::path path(printed);
-        std::filesystem::remove(path.parent_path() / (".~lock." + path.filename().string() + "#"), error);
-        for (const auto& temporary : office_temporaries(std::filesystem::path(printed).parent_path()))
-            if (!earlierTemporaries.contains(temporary)) std::filesystem::remove_all(temporary, error);
-    }
+    for (const std::string& printed : phase.printed) remove_office_leftovers(printed, earlierTemporaries);
 }
 
 word::HostedPhaseResult OfficeJobClient::run(const word::HostedPhase& phase) {

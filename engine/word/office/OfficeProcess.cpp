@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <system_error>
 
+#include "platform/CommandLine.h"
 #include "platform/Env.h"
 #include "word/office/CountingConnection.h"
 #include "word/office/PipeTraffic.h"
@@ -31,26 +32,6 @@ int elapsed_ms(Clock::time_point since) {
 }
 
 }  // namespace
-
-std::string quote_argument(const std::string& argument) {
-    std::string quoted = "\"";
-    std::size_t backslashes = 0;
-    for (const char c : argument) {
-        if (c == '\\') {
-            ++backslashes;
-            continue;
-        }
-        if (c == '"')
-            quoted.append(backslashes * 2 + 1, '\\');
-        else
-            quoted.append(backslashes, '\\');
-        backslashes = 0;
-        quoted += c;
-    }
-    quoted.append(backslashes * 2, '\\');
-    quoted += '"';
-    return quoted;
-}
 
 std::string shell_quote(const std::string& argument) {
     std::string quoted = "'";
@@ -93,7 +74,7 @@ OfficeProcess::OfficeProcess(Env& env, const OfficeProcessOptions& options) : en
     script += " --norestore --nologo --nodefault --nolockcheck " +
               shell_quote("--accept=pipe,name=" + profile_->pipeName() + ";urp;StarOffice.ComponentContext") +
               " </dev/null >/dev/null 2>&1";
-    const std::string command = "sh -c " + quote_argument(script);
+    const std::string command = "sh -c " + quote_command_argument(script);
     child_ = env_.startProcess(command, "");
     if (child_ == nullptr) {
         profile_.reset();

@@ -67,8 +67,6 @@ private:
     std::thread asking_;  // the request to end made by askToQuit()
 };
 
-// Quotes one argument for a command line split the Windows way.
-std::string quote_argument(const std::string& argument);
 // Quotes one argument for the POSIX shell.
 std::string shell_quote(const std::string& argument);
 

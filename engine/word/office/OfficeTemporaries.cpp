@@ -1,18 +1,18 @@
 #include "word/office/OfficeTemporaries.h"
 
-#include <string>
+#include "platform/FolderScan.h"
 
 namespace vane {
 
 std::set<std::filesystem::path> office_temporaries(const std::filesystem::path& folder) {
-    std::set<std::filesystem::path> found;
+    return files_named(folder, "lu", ".tmp");
+}
+
+void remove_office_leftovers(const std::filesystem::path& target, const std::set<std::filesystem::path>& earlier) {
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-         it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        if (name.size() > 6 && name.rfind("lu", 0) == 0 && name.ends_with(".tmp")) found.insert(it->path());
-    }
-    return found;
+    std::filesystem::remove(target.parent_path() / (".~lock." + target.filename().string() + "#"), error);
+    for (const auto& temporary : office_temporaries(target.parent_path()))
+        if (!earlier.contains(temporary)) std::filesystem::remove_all(temporary, error);
 }
 
 }  // namespace vane

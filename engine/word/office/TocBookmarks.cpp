@@ -12,6 +12,7 @@
 #include <com/sun/star/text/XParagraphCursor.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 
+#include "word/BookmarkNames.h"
 #include "word/office/UnoProps.h"
 
 namespace vane {
@@ -31,12 +32,6 @@ std::string trimmed(const std::string& text) {
 
 }  // namespace
 
-bool is_toc_name(const std::string& name) {
-    return name.size() >= 4 && name[0] == '_' && std::toupper(static_cast<unsigned char>(name[1])) == 'T' &&
-           std::toupper(static_cast<unsigned char>(name[2])) == 'O' &&
-           std::toupper(static_cast<unsigned char>(name[3])) == 'C';
-}
-
 TocBookmarks::TocBookmarks(DocumentSession& document) : document_(document) {
     const Reference<css::text::XBookmarksSupplier> supplier(document.document(), UNO_QUERY);
     if (!supplier.is()) return;
@@ -50,7 +45,7 @@ TocBookmarks::TocBookmarks(DocumentSession& document) : document_(document) {
         const int paragraph = map.entryAt(*position);
         const std::string text = utf8(name);
         paragraphOf_[text] = paragraph;
-        if (is_toc_name(text)) tocByParagraph_.emplace(paragraph, text);
+        if (is_toc_bookmark(text)) tocByParagraph_.emplace(paragraph, text);
     }
 }
 
@@ -210,7 +205,7 @@ std::string TocBookmarks::forCaption(const std::string& category, int number) {
 }
 
 std::string TocBookmarks::nameFor(const std::string& target, const std::string& title) {
-    if (is_toc_name(target) && paragraphOf_.count(target) != 0) return target;
+    if (is_toc_bookmark(target) && paragraphOf_.count(target) != 0) return target;
     if (const auto sequence = sequence_target(target)) {
         std::string name = forCaption(sequence->category, sequence->number);
         if (name.empty()) ++lost;
@@ -222,7 +217,7 @@ std::string TocBookmarks::nameFor(const std::string& target, const std::string& 
         name = tocOfParagraph(*paragraph);
         if (!name.empty()) {
             ++recovered;
-        } else if (is_toc_name(target)) {
+        } else if (is_toc_bookmark(target)) {
             name = addBookmark(target, *paragraph);
             if (!name.empty()) ++created;
         }

@@ -74,7 +74,4 @@ struct SequenceTarget {
 };
 std::optional<SequenceTarget> sequence_target(const std::string& target);
 
-// Whether a bookmark name is one of a table of contents ("_Toc", any case).
-bool is_toc_name(const std::string& name);
-
 }  // namespace vane

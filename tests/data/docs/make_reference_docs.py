@@ -25,41 +25,15 @@ import sys
 import zipfile
 from xml.sax.saxutils import escape
 
-W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" ' \
-    'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
+from docx_parts import (FILLER, ROOT_RELS, W, bookmark, content_types, document_rels, field, para, run,
+                        styles)
 
-CONTENT_TYPES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
-<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
-<Default Extension="xml" ContentType="application/xml"/>
-<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>
-<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>
-<Override PartName="/word/footnotes.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.footnotes+xml"/>
-<Override PartName="/word/endnotes.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.endnotes+xml"/>
-</Types>"""
+CONTENT_TYPES = content_types(("footnotes.xml", "footnotes"), ("endnotes.xml", "endnotes"))
 
-ROOT_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
-<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>
-</Relationships>"""
-
-DOC_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
-<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>
-<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/footnotes" Target="footnotes.xml"/>
-<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/endnotes" Target="endnotes.xml"/>
-%s</Relationships>"""
 LINK_REL = ('<Relationship Id="%s" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/'
             'hyperlink" Target="%s" TargetMode="External"/>\n')
 
-STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<w:styles %s>
-<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii="Liberation Serif" w:hAnsi="Liberation Serif"/>
-<w:sz w:val="22"/></w:rPr></w:rPrDefault></w:docDefaults>
-<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/></w:style>
-<w:style w:type="paragraph" w:styleId="Heading1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/>
-<w:pPr><w:keepNext/><w:outlineLvl w:val="0"/></w:pPr><w:rPr><w:b/><w:sz w:val="32"/></w:rPr></w:style>
-<w:style w:type="paragraph" w:styleId="FootnoteText"><w:name w:val="footnote text"/><w:basedOn w:val="Normal"/>
+STYLES = styles("""<w:style w:type="paragraph" w:styleId="FootnoteText"><w:name w:val="footnote text"/><w:basedOn w:val="Normal"/>
 <w:rPr><w:sz w:val="20"/></w:rPr></w:style>
 <w:style w:type="paragraph" w:styleId="EndnoteText"><w:name w:val="endnote text"/><w:basedOn w:val="Normal"/>
 <w:rPr><w:sz w:val="20"/></w:rPr></w:style>
@@ -67,35 +41,11 @@ STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
 <w:rPr><w:vertAlign w:val="superscript"/></w:rPr></w:style>
 <w:style w:type="character" w:styleId="EndnoteReference"><w:name w:val="endnote reference"/>
 <w:rPr><w:vertAlign w:val="superscript"/></w:rPr></w:style>
-</w:styles>""" % W
+""")
 
-FILLER = "Filler text of a known length that fills the page before the next part begins. "
 # A reference whose shown result runs over a line end: the lead-in fills most of the line.
 WRAP_LEAD = "A long reference starts near the end of this line and goes on in the line below it: "
 WRAPPED = "Results of the measurements over the whole season"
-
-
-def run(text):
-    return '<w:r><w:t xml:space="preserve">%s</w:t></w:r>' % escape(text)
-
-
-def field(code, result):
-    return ('<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText xml:space="preserve">%s</w:instrText></w:r>'
-            '<w:r><w:fldChar w:fldCharType="separate"/></w:r>%s<w:r><w:fldChar w:fldCharType="end"/></w:r>'
-            % (escape(code), run(result)))
-
-
-def para(*parts, style=None, page_break=False):
-    ppr = ""
-    if style or page_break:
-        ppr = "<w:pPr>%s%s</w:pPr>" % ('<w:pStyle w:val="%s"/>' % style if style else "",
-                                        "<w:pageBreakBefore/>" if page_break else "")
-    return "<w:p>%s%s</w:p>" % (ppr, "".join(parts))
-
-
-def bookmark(ident, name, *parts):
-    return ('<w:bookmarkStart w:id="%d" w:name="%s"/>%s<w:bookmarkEnd w:id="%d"/>'
-            % (ident, name, "".join(parts), ident))
 
 
 def mark(kind, ident):
@@ -208,7 +158,8 @@ def write(path, body, footnotes, endnotes, links="", comments=None):
         z.writestr("[Content_Types].xml",
                    CONTENT_TYPES.replace("</Types>", COMMENT_TYPE + "</Types>") if comments else CONTENT_TYPES)
         z.writestr("_rels/.rels", ROOT_RELS)
-        z.writestr("word/_rels/document.xml.rels", DOC_RELS % links)
+        z.writestr("word/_rels/document.xml.rels",
+                   document_rels(("footnotes", "footnotes.xml"), ("endnotes", "endnotes.xml"), extra=links))
         z.writestr("word/styles.xml", STYLES)
         z.writestr("word/footnotes.xml", footnotes)
         z.writestr("word/endnotes.xml", endnotes)

@@ -21,72 +21,24 @@ import sys
 import zipfile
 from xml.sax.saxutils import escape
 
-W = 'xmlns:w="http://schemas.openxmlformats.org/wordprocessingml/2006/main" ' \
-    'xmlns:r="http://schemas.openxmlformats.org/officeDocument/2006/relationships"'
+from docx_parts import (FILLER, ROOT_RELS, W, bookmark, content_types, document_rels, field, para, run,
+                        styles)
 
-CONTENT_TYPES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Types xmlns="http://schemas.openxmlformats.org/package/2006/content-types">
-<Default Extension="rels" ContentType="application/vnd.openxmlformats-package.relationships+xml"/>
-<Default Extension="xml" ContentType="application/xml"/>
-<Override PartName="/word/document.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.document.main+xml"/>
-<Override PartName="/word/styles.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.styles+xml"/>
-<Override PartName="/word/header1.xml" ContentType="application/vnd.openxmlformats-officedocument.wordprocessingml.header+xml"/>
-</Types>"""
+CONTENT_TYPES = content_types(("header1.xml", "header"))
+DOC_RELS = document_rels(("header", "header1.xml"), extra=(
+    '<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/hyperlink" '
+    'Target="https://example.com/merged" TargetMode="External"/>\n'))
 
-ROOT_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
-<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/officeDocument" Target="word/document.xml"/>
-</Relationships>"""
-
-DOC_RELS = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<Relationships xmlns="http://schemas.openxmlformats.org/package/2006/relationships">
-<Relationship Id="rId1" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/styles" Target="styles.xml"/>
-<Relationship Id="rId2" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/header" Target="header1.xml"/>
-<Relationship Id="rId3" Type="http://schemas.openxmlformats.org/officeDocument/2006/relationships/hyperlink" Target="https://example.com/merged" TargetMode="External"/>
-</Relationships>"""
-
-STYLES = """<?xml version="1.0" encoding="UTF-8" standalone="yes"?>
-<w:styles %s>
-<w:docDefaults><w:rPrDefault><w:rPr><w:rFonts w:ascii="Liberation Serif" w:hAnsi="Liberation Serif"/>
-<w:sz w:val="22"/></w:rPr></w:rPrDefault></w:docDefaults>
-<w:style w:type="paragraph" w:default="1" w:styleId="Normal"><w:name w:val="Normal"/></w:style>
-<w:style w:type="paragraph" w:styleId="Heading1"><w:name w:val="heading 1"/><w:basedOn w:val="Normal"/>
-<w:pPr><w:keepNext/><w:outlineLvl w:val="0"/></w:pPr><w:rPr><w:b/><w:sz w:val="32"/></w:rPr></w:style>
-<w:style w:type="paragraph" w:styleId="Caption"><w:name w:val="caption"/><w:basedOn w:val="Normal"/>
+STYLES = styles("""<w:style w:type="paragraph" w:styleId="Caption"><w:name w:val="caption"/><w:basedOn w:val="Normal"/>
 <w:rPr><w:i/></w:rPr></w:style>
 <w:style w:type="paragraph" w:styleId="TOC1"><w:name w:val="toc 1"/><w:basedOn w:val="Normal"/></w:style>
 <w:style w:type="paragraph" w:styleId="TableofFigures"><w:name w:val="table of figures"/><w:basedOn w:val="Normal"/></w:style>
 <w:style w:type="character" w:styleId="Hyperlink"><w:name w:val="Hyperlink"/><w:rPr><w:color w:val="0000FF"/><w:u w:val="single"/></w:rPr></w:style>
-</w:styles>""" % W
+""")
 
 # The caption style of the style-figures document.
 CAPTION_FIGURE = ('<w:style w:type="paragraph" w:styleId="CaptionFigure"><w:name w:val="Caption Figure"/>'
                   '<w:basedOn w:val="Normal"/><w:rPr><w:b/></w:rPr></w:style>\n')
-
-FILLER = "Filler text of a known length that fills the page before the next part begins. "
-
-
-def run(text):
-    return '<w:r><w:t xml:space="preserve">%s</w:t></w:r>' % escape(text)
-
-
-def field(code, result):
-    return ('<w:r><w:fldChar w:fldCharType="begin"/></w:r><w:r><w:instrText xml:space="preserve">%s</w:instrText></w:r>'
-            '<w:r><w:fldChar w:fldCharType="separate"/></w:r>%s<w:r><w:fldChar w:fldCharType="end"/></w:r>'
-            % (escape(code), run(result)))
-
-
-def para(*parts, style=None, page_break=False):
-    ppr = ""
-    if style or page_break:
-        ppr = "<w:pPr>%s%s</w:pPr>" % ('<w:pStyle w:val="%s"/>' % style if style else "",
-                                        "<w:pageBreakBefore/>" if page_break else "")
-    return "<w:p>%s%s</w:p>" % (ppr, "".join(parts))
-
-
-def bookmark(ident, name, *parts):
-    return ('<w:bookmarkStart w:id="%d" w:name="%s"/>%s<w:bookmarkEnd w:id="%d"/>'
-            % (ident, name, "".join(parts), ident))
 
 
 def cell(content, width, span=1, vmerge=None):

@@ -7,11 +7,13 @@
 #include <fstream>
 #include <optional>
 #include <regex>
+#include <stdexcept>
 #include <tuple>
 #include <vector>
 
 #include "OfficeTestSupport.h"
 #include "TempDir.h"
+#include "pdf/PrintedPdf.h"
 #include "word/office/HtmlAnchorRepair.h"
 #include "word/office/OfficeDocument.h"
 #include "word/office/ParagraphMap.h"
@@ -378,6 +380,9 @@ TEST_F(OfficeDocuments, PrintOutRunsTheOfficesPdfWithLandscapePagesTurned) {
     PrintOptions options;
     options.outputFileName = dir.file("printed.ps");
     options.pdfFileName = dir.file("printed (1).pdf");
+    options.preparePdf = [](const std::string& pdfPath, const std::string& outputPath) {
+        PrintedPdf(pdfPath).print(outputPath);
+    };
     document->printOut(options);
     document->close(false);
     // The printed file is the landscape page's mark and the line that runs
@@ -408,6 +413,33 @@ TEST_F(OfficeDocuments, PrintOutRunsTheOfficesPdfWithLandscapePagesTurned) {
         EXPECT_LT(std::stod((*it)[2]), std::stod((*it)[3]));
     }
     EXPECT_TRUE(std::regex_search(info, std::regex(R"(Page +5 rot: +270)"))) << info;
+}
+
+// The office only exports: without a preparation the PDF (beside the output
+// when none is named) is all a print writes; a preparation that fails takes
+// the PDF with it.
+TEST_F(OfficeDocuments, PrintOutExportsThePdfAndLeavesItsPreparationToTheCaller) {
+    test::TempDir dir;
+    auto document = open("aspose__Rendering.docx");
+    ASSERT_NE(document, nullptr);
+    PrintOptions options;
+    options.outputFileName = dir.file("a.ps");
+    document->printOut(options);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("a.ps")));
+    EXPECT_EQ(test::read_file(dir.file("a.ps.printed.pdf")).rfind("%PDF-", 0), 0u);
+
+    std::string handed;
+    options.outputFileName = dir.file("b.ps");
+    options.pdfFileName = dir.file("b.pdf");
+    options.preparePdf = [&](const std::string& pdfPath, const std::string& outputPath) {
+        handed = pdfPath + " > " + outputPath;
+        throw std::runtime_error("the preparation failed");
+    };
+    EXPECT_ANY_THROW(document->printOut(options));
+    document->close(false);
+    EXPECT_EQ(handed, dir.file("b.pdf") + " > " + dir.file("b.ps"));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("b.pdf")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("b.ps")));
 }
 
 TEST_F(OfficeDocuments, ApplicationProperties) {

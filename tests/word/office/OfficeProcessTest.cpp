@@ -135,17 +135,5 @@ TEST(FileUrl, EncodesEverythingButUnreservedCharacters) {
     EXPECT_EQ(file_url("/x-y_z.~1/"), "file:///x-y_z.~1/");
 }
 
-TEST(QuoteArgument, SurvivesTheWindowsSplit) {
-    const std::string cases[] = {"plain",      "a b", "a\\\"b", "end\\", "-env:X=file:///tmp/a b",
-                                 "x;y\\\\z\"", ""};
-    for (const std::string& argument : cases) {
-        SCOPED_TRACE(argument);
-        const auto parts = split_command_line("prog " + quote_argument(argument) + " next");
-        ASSERT_EQ(parts.size(), 3u);
-        EXPECT_EQ(parts[1], argument);
-        EXPECT_EQ(parts[2], "next");
-    }
-}
-
 }  // namespace
 }  // namespace vane

@@ -1,16 +1,19 @@
-#include "word/office/PdfPrint.h"
+#include "pdf/PrintedPdf.h"
 
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#ifdef VANE_HAVE_QPDF
 // Without PointerHolder (qpdf 11 uses std::shared_ptr).
 #define POINTERHOLDER_TRANSITION 4
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <qpdf/Buffer.hh>
 #include <qpdf/QPDF.hh>
 #include <qpdf/QPDFPageDocumentHelper.hh>
 #include <qpdf/QPDFWriter.hh>
-#include <sstream>
-#include <stdexcept>
+#endif
+
+#include "pdf/LinkText.h"
 
 namespace vane {
 
@@ -31,6 +34,7 @@ void write_all(const std::string& path, const std::string& bytes) {
     if (!out) throw std::runtime_error("cannot write " + path);
 }
 
+#ifdef VANE_HAVE_QPDF
 // The page's annotations without its links; the key goes when none is left.
 void drop_links(QPDFObjectHandle page) {
     QPDFObjectHandle annotations = page.getKey("/Annots");
@@ -46,34 +50,18 @@ void drop_links(QPDFObjectHandle page) {
     else
         page.replaceKey("/Annots", kept);
 }
+#endif
 
 }  // namespace
-
-std::string default_printed_pdf(const std::string& outputPath) {
-    return outputPath + ".printed.pdf";
-}
 
 std::string printed_program(const std::string& pdfPath, const std::vector<bool>& landscape) {
     std::string marks;
     for (std::size_t i = 0; i < landscape.size(); ++i)
         if (landscape[i]) marks += "[ {Page" + std::to_string(i + 1) + "} << /Rotate 270 >> /PUT pdfmark\n";
-    std::string line = "(";
-    for (const char c : pdfPath) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '(' || c == ')') {
-            line += '\\';
-            line += c;
-        } else if (byte < 0x20 || byte > 0x7E) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\%03o", static_cast<unsigned>(byte));
-            line += escaped;
-        } else {
-            line += c;
-        }
-    }
-    return marks + line + ") run\n";
+    return marks + "(" + postscript_string(pdfPath) + ") run\n";
 }
 
+#ifdef VANE_HAVE_QPDF
 std::string prepare_printed_pdf(const std::string& bytes, std::vector<bool>& landscape) {
     QPDF pdf;
     pdf.processMemoryFile("printed", bytes.data(), bytes.size());
@@ -97,17 +85,13 @@ std::string prepare_printed_pdf(const std::string& bytes, std::vector<bool>& lan
     const auto buffer = writer.getBufferSharedPointer();
     return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
 }
-
-PdfPrint::PdfPrint(std::string outputPath, std::string pdfPath)
-    : outputPath_(std::move(outputPath)),
-      pdfPath_(pdfPath.empty() ? default_printed_pdf(outputPath_) : std::move(pdfPath)) {}
-
-PdfPrint::~PdfPrint() {
-    std::error_code error;
-    if (!done_) std::filesystem::remove(pdfPath_, error);
+#else
+std::string prepare_printed_pdf(const std::string&, std::vector<bool>&) {
+    throw std::runtime_error("this build reads no PDF");
 }
+#endif
 
-void PdfPrint::run() {
+void PrintedPdf::print(const std::string& outputPath) const {
     std::string prepared;
     std::vector<bool> landscape;
     try {
@@ -116,8 +100,7 @@ void PdfPrint::run() {
         throw std::runtime_error(std::string("cannot read the exported PDF: ") + e.what());
     }
     write_all(pdfPath_, prepared);
-    write_all(outputPath_, printed_program(pdfPath_, landscape));
-    done_ = true;
+    write_all(outputPath, printed_program(pdfPath_, landscape));
 }
 
 }  // namespace vane

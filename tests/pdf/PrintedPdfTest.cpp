@@ -1,23 +1,20 @@
-// The printed file runs the office's PDF; that PDF loses the office's outline,
-// links and document information and turns its landscape pages.
+// The printed file runs the exported PDF; that PDF loses its outline, links and
+// document information and turns its landscape pages.
 #include <gtest/gtest.h>
 
-#define POINTERHOLDER_TRANSITION 4
 #include <filesystem>
-#include <qpdf/Buffer.hh>
-#include <qpdf/QPDF.hh>
-#include <qpdf/QPDFPageDocumentHelper.hh>
-#include <qpdf/QPDFWriter.hh>
 #include <string>
 #include <vector>
 
+#include "PdfBytes.h"
 #include "TempDir.h"
-#include "word/office/PdfPrint.h"
+#include "pdf/PrintedPdf.h"
+#include <qpdf/QPDFPageDocumentHelper.hh>
 
 namespace vane {
 namespace {
 
-TEST(PdfPrint, PrintedFileIsOneLineRunningThePdf) {
+TEST(PrintedPdf, PrintedFileIsOneLineRunningThePdf) {
     const struct {
         const char* path;
         const char* line;
@@ -31,21 +28,12 @@ TEST(PdfPrint, PrintedFileIsOneLineRunningThePdf) {
     for (const auto& c : cases) EXPECT_EQ(printed_program(c.path), c.line) << c.path;
 }
 
-TEST(PdfPrint, LandscapePagesGetAPageMarkBeforeTheLine) {
+TEST(PrintedPdf, LandscapePagesGetAPageMarkBeforeTheLine) {
     EXPECT_EQ(printed_program("/t/p.pdf", {false, true, false, true}),
               "[ {Page2} << /Rotate 270 >> /PUT pdfmark\n"
               "[ {Page4} << /Rotate 270 >> /PUT pdfmark\n"
               "(/t/p.pdf) run\n");
     EXPECT_EQ(printed_program("/t/p.pdf", {false, false}), "(/t/p.pdf) run\n");
-}
-
-TEST(PdfPrint, WithoutANamedPdfItGoesBesideTheOutput) {
-    EXPECT_EQ(default_printed_pdf("/out/a.pdf"), "/out/a.pdf.printed.pdf");
-    test::TempDir dir;
-    PdfPrint print(dir.file("a.pdf"), "");
-    EXPECT_EQ(print.pdfPath(), dir.file("a.pdf.printed.pdf"));
-    PdfPrint named(dir.file("a.pdf"), dir.file("t.pdf"));
-    EXPECT_EQ(named.pdfPath(), dir.file("t.pdf"));
 }
 
 // The office's export in small: an outline, document information, a portrait
@@ -70,14 +58,10 @@ std::string office_like_pdf() {
         page.replaceKey("/Contents", QPDFObjectHandle::newStream(&pdf, ""));
         pdf.addPage(page, false);
     }
-    QPDFWriter writer(pdf);
-    writer.setOutputMemory();
-    writer.write();
-    const auto buffer = writer.getBufferSharedPointer();
-    return std::string(reinterpret_cast<const char*>(buffer->getBuffer()), buffer->getSize());
+    return test::pdf_bytes(pdf);
 }
 
-TEST(PdfPrint, PreparedPdfKeepsPagesAndNotesOnly) {
+TEST(PrintedPdf, PreparedPdfKeepsPagesAndNotesOnly) {
     std::vector<bool> landscape;
     const std::string prepared = prepare_printed_pdf(office_like_pdf(), landscape);
     EXPECT_EQ(landscape, (std::vector<bool>{false, true}));
@@ -99,28 +83,24 @@ TEST(PdfPrint, PreparedPdfKeepsPagesAndNotesOnly) {
     EXPECT_FALSE(second.hasKey("/Annots"));
 }
 
-TEST(PdfPrint, RunPreparesThePdfInPlaceAndWritesTheLine) {
+TEST(PrintedPdf, PrintPreparesThePdfInPlaceAndWritesTheLine) {
     test::TempDir dir;
     const std::string output = dir.file("out (1).pdf");
-    {
-        PdfPrint print(output, dir.file("printed.pdf"));
-        test::write_text(print.pdfPath(), office_like_pdf());
-        print.run();
-    }
+    test::write_text(dir.file("printed.pdf"), office_like_pdf());
+    PrintedPdf(dir.file("printed.pdf")).print(output);
     EXPECT_EQ(test::read_file(output),
               "[ {Page2} << /Rotate 270 >> /PUT pdfmark\n(" + dir.file("printed.pdf") + ") run\n");
     QPDF pdf;
     pdf.processFile(dir.file("printed.pdf").c_str());
     EXPECT_FALSE(pdf.getRoot().hasKey("/Outlines"));
 
-    // An export that cannot be read is no print: its PDF goes.
-    {
-        PdfPrint broken(dir.file("b.pdf"), dir.file("broken.pdf"));
-        test::write_text(broken.pdfPath(), "%PDF-1.4 cut short");
-        EXPECT_THROW(broken.run(), std::runtime_error);
-    }
-    EXPECT_FALSE(std::filesystem::exists(dir.file("broken.pdf")));
+    // An export that cannot be read is no print: nothing is written.
+    test::write_text(dir.file("broken.pdf"), "%PDF-1.4 cut short");
+    EXPECT_THROW(PrintedPdf(dir.file("broken.pdf")).print(dir.file("b.pdf")), std::runtime_error);
     EXPECT_FALSE(std::filesystem::exists(dir.file("b.pdf")));
+    // Nor is one that is missing.
+    EXPECT_THROW(PrintedPdf(dir.file("gone.pdf")).print(dir.file("c.pdf")), std::runtime_error);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("c.pdf")));
 }
 
 }  // namespace
