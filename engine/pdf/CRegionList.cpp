@@ -5,7 +5,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {

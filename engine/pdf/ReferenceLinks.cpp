@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "frame/TextUtil.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
 #include "pdf/Destination.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {

@@ -20,10 +20,10 @@
 #include <vector>
 
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
 #include "word/Application.h"
+#include "word/CDocinfo.h"
 #include "word/Document.h"
 #include "word/Documents.h"
 #include "word/Hyperlink.h"
