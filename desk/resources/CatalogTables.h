@@ -1,10 +1,12 @@
 // The stored texts of the message catalogue, one table per language, in id order.
 #pragma once
 
+#include "frame/MessageIds.h"
+
 namespace vane::catalog {
 
 struct Entry {
-    int id;
+    msg::Id id;
     const char* text;
 };
 

@@ -163,7 +163,7 @@ std::optional<std::string> CparametersDlg::AskSaveName(const std::string& name) 
 }
 
 bool CparametersDlg::ConfirmOverwrite() {
-    return prompter_.AskYesNo(this, message_text(kMsgProfileExists));
+    return prompter_.AskYesNo(this, message_text(msg::kProfileExists));
 }
 
 std::optional<std::string> CparametersDlg::AskLoadName(const std::vector<std::string>& names) {

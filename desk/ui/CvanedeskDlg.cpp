@@ -71,7 +71,7 @@ CvanedeskDlg::CvanedeskDlg(ParameterSession& session, CoreFunctions core, Prompt
 
     // No window menu here: the About item lives in the dialog's context menu.
     windowMenu_ = new QMenu(this);
-    const QString about = message_text(kMsgAbout);
+    const QString about = message_text(msg::kAbout);
     if (!about.isEmpty()) {
         windowMenu_->addSeparator();
         windowMenu_->addAction(about, this, &CvanedeskDlg::OnAbout);

@@ -34,32 +34,32 @@ void MainDialogLogic::Start(MainDialogView& view) {
     view.ClearLog();
     const std::string path = view.DocumentPath();
     if (path.empty()) {
-        view.ShowMessage(kMsgChooseFile);
+        view.ShowMessage(msg::kChooseFile);
         return;
     }
     view.SetRunning(true);
 
     if (wordVersion_ == 0) {
-        print_log_message(kMsgCheckWord);
+        print_log_message(msg::kCheckWord);
         wordVersion_ = core_.check_winword ? core_.check_winword() : 0;
     }
     // An older word processor is reported but still tried; a missing one stops the run.
-    if (wordVersion_ < kMinimumWordVersion) view.ShowMessage(kMsgWordMissing);
+    if (wordVersion_ < kMinimumWordVersion) view.ShowMessage(msg::kWordMissing);
     bool go = wordVersion_ != 0;
 
     if (go && kind == OutputKind::Pdf) {
         print_log("\r\n");
-        print_log_message(kMsgCheckGhostscript);
+        print_log_message(msg::kCheckGhostscript);
         go = core_.check_ghostscript && core_.check_ghostscript();
         if (!go) {
             print_log("\r\n");
-            print_log_message(kMsgGhostscriptNotFound);
-            print_log_message(kMsgCheckDistiller);
+            print_log_message(msg::kGhostscriptNotFound);
+            print_log_message(msg::kCheckDistiller);
             go = core_.check_distiller && core_.check_distiller();
             if (go)
-                print_log_message(kMsgDistillerFound);
+                print_log_message(msg::kDistillerFound);
             else
-                view.ShowMessage(kMsgNoProducer);
+                view.ShowMessage(msg::kNoProducer);
         }
     }
     print_log("\r\n");
@@ -71,7 +71,7 @@ void MainDialogLogic::DisplayResult(MainDialogView& view) {
     const OutputKind kind = view.Mode() == 1 ? OutputKind::Pdf : OutputKind::Html;
     const std::string path = view.DocumentPath();
     if (path.empty()) {
-        view.ShowMessage(kMsgChooseFile);
+        view.ShowMessage(msg::kChooseFile);
         return;
     }
     view.OpenResult(result_target(path, kind));

@@ -8,6 +8,7 @@
 #include "ConversionRunner.h"
 #include "CoreFunctions.h"
 #include "MainDialogView.h"
+#include "frame/MessageIds.h"
 
 namespace vane::desk {
 
@@ -17,17 +18,6 @@ inline constexpr int kMinimumWordVersion = 12;
 #else
 inline constexpr int kMinimumWordVersion = 7;
 #endif
-
-// Message ids the main dialog shows or prints itself.
-inline constexpr int kMsgAbout = 101;
-inline constexpr int kMsgGhostscriptNotFound = 133;
-inline constexpr int kMsgChooseFile = 219;
-inline constexpr int kMsgWordMissing = 220;
-inline constexpr int kMsgNoProducer = 221;
-inline constexpr int kMsgCheckWord = 224;
-inline constexpr int kMsgCheckGhostscript = 225;
-inline constexpr int kMsgCheckDistiller = 227;
-inline constexpr int kMsgDistillerFound = 231;
 
 // The file to open for a document path: "<folder>/<name>/index.html" for
 // HTML, "<folder>/<name>.pdf" for PDF, where name is the file name cut at its

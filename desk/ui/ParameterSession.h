@@ -9,10 +9,9 @@
 #include "CSetting.h"
 #include "CSettings.h"
 #include "ParametersView.h"
+#include "frame/MessageIds.h"
 
 namespace vane::desk {
-
-inline constexpr int kMsgProfileExists = 222;
 
 class ParameterSession {
 public:

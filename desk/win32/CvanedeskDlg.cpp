@@ -37,7 +37,7 @@ bool CvanedeskDlg::OnInitDialog() {
     HWND window = Window();
     logBrush_ = CreateSolidBrush(kLogBackground);
 
-    const std::wstring about = message_text(kMsgAbout);
+    const std::wstring about = message_text(msg::kAbout);
     if (HMENU menu = GetSystemMenu(window, FALSE); menu != nullptr && !about.empty()) {
         AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         AppendMenuW(menu, MF_STRING, kIdAbout, about.c_str());

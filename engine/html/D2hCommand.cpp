@@ -10,9 +10,11 @@
 #include "frame/FileUtil.h"
 #include "frame/InstanceLock.h"
 #include "frame/LibraryState.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "frame/Options.h"
 #include "frame/PathRules.h"
+#include "frame/ResultCodes.h"
 #include "frame/RunFlags.h"
 #include "frame/TextUtil.h"
 #include "html/D2hWordPhase.h"
@@ -25,26 +27,6 @@
 namespace vane {
 
 namespace {
-
-constexpr int kBadLevel = 128;
-constexpr int kLevelTrace = 129;
-constexpr int kNoFileName = 130;
-constexpr int kDocFile = 131;
-constexpr int kOutputDirectory = 132;
-constexpr int kFiltering = 167;
-constexpr int kSplitting = 170;
-constexpr int kSplitError = 171;
-constexpr int kBuildingIndex = 172;
-constexpr int kIndexError = 173;
-constexpr int kCannotOpenFile = 174;
-constexpr int kCannotWriteFile = 175;
-constexpr int kFileNotFound = 226;
-// Verbose note that -e left the output directory alone ("%s": the directory).
-constexpr int kEraseSkipped = 232;
-
-constexpr int kResultFrameset = -5;
-constexpr int kResultIndex = -10;
-constexpr int kResultSplit = -11;
 
 // Waited after a failed word-processor phase before the working copy is
 // deleted again, so that a word processor still ending has let go of it.
@@ -113,7 +95,7 @@ int D2hCommand::run(int argc, char* argv[]) {
         documentTitle_ = phase.title();
 
         const std::string filtered = names_.sitePage + ".filtered";
-        print_normal(kFiltering);
+        print_normal(msg::kFiltering);
         if (run_html_filter(names_.sitePage, filtered)) {
             delete_file(names_.sitePage.c_str());
             std::rename(filtered.c_str(), names_.sitePage.c_str());
@@ -128,7 +110,7 @@ int D2hCommand::readOptions(int argc, char* argv[]) {
     if (get_option('p', argc, argv, true) == kOptionPresent) indexWidth_ = option_value();
     if (get_option('d', argc, argv, true) == kOptionPresent) headingLevel_ = leading_int(option_value());
     if (headingLevel_ < 0 || headingLevel_ > 6) {
-        print_message(kBadLevel);
+        print_message(msg::kBadLevel);
         return VANE_ERR_ARGUMENTS;
     }
     if (get_option('c', argc, argv, true) == kOptionPresent) styleSheet_ = option_value();
@@ -146,22 +128,22 @@ int D2hCommand::readOptions(int argc, char* argv[]) {
     }
     excludeMarkers_ = !navigation_ && get_option('x', argc, argv, false) == kOptionPresent;
     if (get_option('t', argc, argv, true) == kOptionPresent) title_ = option_value();
-    print_verbose(kLevelTrace, headingLevel_);
+    print_verbose(msg::kLevelTrace, headingLevel_);
 
     const std::string operand = find_d2h_operand(argc, argv);
     if (operand.empty()) {
-        print_message(kNoFileName);
+        print_message(msg::kNoFileName);
         return VANE_ERR_ARGUMENTS;
     }
     std::string output;
     if (get_option('o', argc, argv, true) == kOptionPresent) output = option_value();
     names_ = derive_d2h_names(operand, output, currentDirectory_);
     if (!file_exists(names_.document.c_str())) {
-        print_message(kFileNotFound, names_.document.c_str());
+        print_message(msg::kFileNotFound, names_.document.c_str());
         return VANE_ERR_ARGUMENTS;
     }
-    print_verbose(kDocFile, names_.document.c_str());
-    print_verbose(kOutputDirectory, names_.outputDirectory.c_str());
+    print_verbose(msg::kDocFile, names_.document.c_str());
+    print_verbose(msg::kOutputDirectory, names_.outputDirectory.c_str());
     return VANE_OK;
 }
 
@@ -179,7 +161,7 @@ void D2hCommand::prepareOutput() {
 void D2hCommand::eraseOutput() const {
     if (!erase_) return;
     if (!may_erase(names_, currentDirectory_)) {
-        print_verbose(kEraseSkipped, names_.outputDirectory.c_str());
+        print_verbose(msg::kEraseSkipped, names_.outputDirectory.c_str());
         return;
     }
     delete_tree(names_.outputDirectory.c_str());
@@ -200,10 +182,10 @@ int D2hCommand::publish() {
     split.levels = &levels_;
     split.pages = &pages_;
     split.titles = &titles_;
-    print_normal(kSplitting);
+    print_normal(msg::kSplitting);
     if (!split.Split()) {
-        print_message(kSplitError);
-        result = kResultSplit;
+        print_message(msg::kSplitError);
+        result = result::kSplit;
     } else {
         HTMLTree tree;
         tree.homePage = !noHomePage_;
@@ -213,10 +195,10 @@ int D2hCommand::publish() {
         tree.inputPath = names_.sitePage;
         tree.styleSheetPath = styleSheet_;
         tree.excludeMarkers = excludeMarkers_;
-        print_normal(kBuildingIndex);
+        print_normal(msg::kBuildingIndex);
         if (!tree.Build()) {
-            print_message(kIndexError);
-            result = kResultIndex;
+            print_message(msg::kIndexError);
+            result = result::kIndex;
         }
     }
 
@@ -226,9 +208,9 @@ int D2hCommand::publish() {
             break;
         case FramesetWrite::NotCreated:  // the run ends here
             if (!reuse_) delete_file(names_.workingCopy.c_str());
-            return kResultFrameset;
+            return result::kFramesetPage;
         case FramesetWrite::Short:  // reported; the copies are still made
-            result = kResultFrameset;
+            result = result::kFramesetPage;
             break;
     }
     copySitePage();
@@ -251,13 +233,13 @@ D2hCommand::FramesetWrite D2hCommand::writeFrameset(const std::string& page) {
     const std::string text = frameset_page(names_.baseName, indexWidth_, page);
     std::FILE* file = std::fopen(names_.sitePage.c_str(), "wb");
     if (file == nullptr) {
-        print_message(kCannotOpenFile, names_.sitePage.c_str());
+        print_message(msg::kCannotOpenFile, names_.sitePage.c_str());
         return FramesetWrite::NotCreated;
     }
     const std::size_t written = std::fwrite(text.data(), 1, text.size(), file);
     const bool closed = std::fclose(file) == 0;
     if (written != text.size() || !closed) {
-        print_message(kCannotWriteFile, names_.sitePage.c_str());
+        print_message(msg::kCannotWriteFile, names_.sitePage.c_str());
         return FramesetWrite::Short;
     }
     return FramesetWrite::Written;

@@ -11,9 +11,6 @@ namespace vane {
 
 class D2hCommand {
 public:
-    D2hCommand() = default;
-    virtual ~D2hCommand() = default;
-
     // The whole command without the closing wrapper: the result code
     // (0, -2, -3, -4, -5, -7, -8, -10, -11).
     int run(int argc, char* argv[]);

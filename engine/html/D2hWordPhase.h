@@ -16,14 +16,14 @@ namespace vane {
 
 namespace word {
 class Application;
-}
+struct HostedPhaseResult;
+}  // namespace word
 
 class D2hWordPhase {
 public:
     // `allHeadings` (-a): paragraphs with an outline level are saved as headings.
     explicit D2hWordPhase(const D2hNames& names, bool allHeadings = false)
         : names_(names), allHeadings_(allHeadings) {}
-    virtual ~D2hWordPhase() = default;
 
     // 0 when the site page was saved; else the command's result code:
     // -5 working copy, -7 word processor (start or quit), -8 document.
@@ -47,7 +47,7 @@ public:
 
 private:
     int convert();
-    int runHosted();
+    int hostedResult(const word::HostedPhaseResult& hosted);
 
     const D2hNames& names_;
     bool allHeadings_ = false;

@@ -5,26 +5,17 @@
 #include "frame/File.h"
 #include "frame/MessageIds.h"
 #include "frame/Messages.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/Destination.h"
 #include "pdf/OutlineText.h"
 #include "pdf/PageBox.h"
 #include "pdf/PageOrientation.h"
 #include "word/BookmarkNames.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {
 
 namespace {
-
-// Message ids.
-constexpr int kMsgFromHeadings = 117;
-constexpr int kMsgEntry = 118;
-constexpr int kMsgTryToc = 119;
-constexpr int kMsgNone = 120;
-constexpr int kMsgAdjusting = 121;
-constexpr int kMsgFromToc = 122;
-constexpr int kMsgTocEntry = 123;
 
 constexpr std::int32_t kDefaultMaxLevel = 6;
 constexpr std::int32_t kHeadingLevels = 6;
@@ -115,7 +106,7 @@ bool CBookmarkList::keepLevel(std::int32_t level, std::int32_t& topLevel) const 
 }
 
 void CBookmarkList::extractFromHeadings(word::Document& document, word::Application& application) {
-    print_verbose(kMsgFromHeadings);
+    print_verbose(msg::kBookmarksFromHeadings);
     // Without pages there is nowhere to point an entry to.
     const bool hasPages = docinfo != nullptr && docinfo->pageCount > 0 &&
                           docinfo->pageStarts.size() >= static_cast<std::size_t>(docinfo->pageCount);
@@ -142,15 +133,15 @@ void CBookmarkList::extractFromHeadings(word::Document& document, word::Applicat
         }
     }
     if (entries.empty()) {
-        print_verbose(kMsgTryToc);
+        print_verbose(msg::kBookmarksTryToc);
         if (hasPages) extractFromToc(application, document);
     }
     dropOffPage();
     if (!entries.empty()) {
-        print_verbose(kMsgAdjusting);
+        print_verbose(msg::kAdjustingBookmarks);
         adjustLevels();
     } else {
-        print_verbose(kMsgNone);
+        print_verbose(msg::kNoBookmarks);
     }
 }
 
@@ -191,7 +182,7 @@ void CBookmarkList::readHeading(word::Selection& selection, word::Range& range, 
     if (title.empty()) return;
     if (!keepLevel(level, topLevel)) return;
     if (allHeadings) title = numbered_title(paragraph->listString(), title);
-    print_verbose(kMsgEntry, static_cast<int>(entries.size() + 1), page, level, y, title.c_str());
+    print_verbose(msg::kBookmarkEntry, static_cast<int>(entries.size() + 1), page, level, y, title.c_str());
     entries.push_back(std::make_unique<CBookmark>(std::move(title), level, page, y));
 }
 
@@ -249,7 +240,7 @@ void CBookmarkList::collectTocReferences(word::Document& document) {
             std::unique_ptr<word::Range> code = field->code();
             const std::string name = code ? reference_field_bookmark(code->text()) : std::string();
             if (is_toc_bookmark(name)) {
-                print_verbose(kMsgTocEntry, static_cast<int>(entries.size() + 1), name.c_str());
+                print_verbose(msg::kBookmarkTocEntry, static_cast<int>(entries.size() + 1), name.c_str());
                 entries.push_back(std::make_unique<CBookmark>(name, 0, 0, 0));
             }
         }
@@ -258,7 +249,7 @@ void CBookmarkList::collectTocReferences(word::Document& document) {
 }
 
 void CBookmarkList::extractFromToc(word::Application& application, word::Document& document) {
-    print_verbose(kMsgFromToc);
+    print_verbose(msg::kBookmarksFromToc);
     if (docinfo == nullptr || docinfo->pageCount < 1) return;
     const std::map<std::string, std::int32_t> levels = styleLevels(document);
     collectTocReferences(document);
@@ -295,7 +286,7 @@ void CBookmarkList::extractFromToc(word::Application& application, word::Documen
         entry.level = level;
         entry.page = page;
         entry.y = y;
-        print_verbose(kMsgEntry, static_cast<int>(i + 1), page, level, y, entry.value.c_str());
+        print_verbose(msg::kBookmarkEntry, static_cast<int>(i + 1), page, level, y, entry.value.c_str());
     }
 }
 

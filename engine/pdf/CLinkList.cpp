@@ -10,7 +10,6 @@
 #include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "frame/TextUtil.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CRegionList.h"
 #include "pdf/Destination.h"
 #include "pdf/LinkText.h"
@@ -18,6 +17,7 @@
 #include "pdf/PageOrientation.h"
 #include "pdf/ReferenceLinks.h"
 #include "word/BookmarkNames.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -38,16 +38,16 @@ std::string without_trailing_blanks(const std::string& name) {
     return end == std::string::npos ? std::string() : name.substr(0, end + 1);
 }
 
-int message_of(LinkType type) {
+msg::Id message_of(LinkType type) {
     switch (type) {
         case LinkType::Toc:
-            return 201;
+            return msg::kTocLinkEntry;
         case LinkType::Internal:
-            return 205;
+            return msg::kInternalLinkEntry;
         case LinkType::Url:
-            return 206;
+            return msg::kUrlLinkEntry;
     }
-    return 206;
+    return msg::kUrlLinkEntry;
 }
 
 // True unless `points` (a section's page width or height) is a real size and
@@ -111,7 +111,7 @@ void CLinkList::addTocLinks(const CRegionList& regions, const std::string& dest)
 }
 
 void CLinkList::extractTocLinks(word::Application& application, word::Document& document) {
-    print_verbose(200);
+    print_verbose(msg::kTocLinks);
     bool tocStarted = false;
     bool tocHyperlinks = false;
     std::int32_t pageHint = 1;
@@ -161,7 +161,7 @@ void CLinkList::extractTocLinks(word::Application& application, word::Document& 
         if (i >= count) break;
         field = field->next();
     }
-    if (links.empty()) print_verbose(202);
+    if (links.empty()) print_verbose(msg::kNoTocLinks);
 }
 
 std::vector<std::int32_t> CLinkList::replicatedPages(Placement placement, const SectionLayout& layout) const {
@@ -262,7 +262,7 @@ void CLinkList::readHyperlink(word::Hyperlink& hyperlink, word::Selection& selec
 }
 
 void CLinkList::bodyPass(word::Document& document, word::Selection& selection) {
-    print_verbose(204);
+    print_verbose(msg::kDocumentLinks);
     std::int32_t pageHint = 1;
     const auto hyperlinks = document.hyperlinks();
     const int count = hyperlinks->count();
@@ -272,7 +272,7 @@ void CLinkList::bodyPass(word::Document& document, word::Selection& selection) {
 }
 
 void CLinkList::shapePass(word::Document& document, word::Selection& selection) {
-    print_verbose(207);
+    print_verbose(msg::kShapeLinks);
     std::int32_t pageHint = 1;
     const auto shapes = document.shapes();
     const int count = shapes->count();
@@ -288,7 +288,7 @@ void CLinkList::shapePass(word::Document& document, word::Selection& selection) 
 }
 
 void CLinkList::footnotePass(word::Document& document, word::Selection& selection) {
-    print_verbose(208);
+    print_verbose(msg::kFootnoteLinks);
     std::int32_t pageHint = 1;
     const auto footnotes = document.footnotes();
     const int count = footnotes->count();
@@ -316,15 +316,15 @@ void CLinkList::visitHeadersFooters(word::Document& document,
         bool header;
         int index;
         Placement placement;
-        int message;
+        msg::Id message;
     };
     const Story stories[] = {
-        {true, word::kHeaderFooterFirstPage, Placement::FirstPage, 210},
-        {true, word::kHeaderFooterEvenPages, Placement::EvenPages, 211},
-        {true, word::kHeaderFooterPrimary, Placement::Primary, 212},
-        {false, word::kHeaderFooterFirstPage, Placement::FirstPage, 213},
-        {false, word::kHeaderFooterEvenPages, Placement::EvenPages, 214},
-        {false, word::kHeaderFooterPrimary, Placement::Primary, 215},
+        {true, word::kHeaderFooterFirstPage, Placement::FirstPage, msg::kFirstPageHeaderLinks},
+        {true, word::kHeaderFooterEvenPages, Placement::EvenPages, msg::kEvenPageHeaderLinks},
+        {true, word::kHeaderFooterPrimary, Placement::Primary, msg::kPrimaryHeaderLinks},
+        {false, word::kHeaderFooterFirstPage, Placement::FirstPage, msg::kFirstPageFooterLinks},
+        {false, word::kHeaderFooterEvenPages, Placement::EvenPages, msg::kEvenPageFooterLinks},
+        {false, word::kHeaderFooterPrimary, Placement::Primary, msg::kPrimaryFooterLinks},
     };
     const auto sections = document.sections();
     const int count = sections->count();
@@ -345,7 +345,7 @@ void CLinkList::visitHeadersFooters(word::Document& document,
 }
 
 void CLinkList::headerFooterPass(word::Document& document, word::Selection& selection) {
-    print_verbose(209);
+    print_verbose(msg::kHeaderFooterLinks);
     std::int32_t pageHint = 1;
     visitHeadersFooters(document, [&](const HeaderFooterVisit& visit) {
         print_verbose(visit.message);
@@ -358,7 +358,7 @@ void CLinkList::headerFooterPass(word::Document& document, word::Selection& sele
 }
 
 void CLinkList::extractOtherLinks(word::Document& document, word::Application& application) {
-    print_verbose(203);
+    print_verbose(msg::kOtherLinks);
     const auto selection = application.selection();
     bodyPass(document, *selection);
     // Each of the other parts stops at its first failure; what it found stays.
@@ -393,7 +393,7 @@ void CLinkList::extractCrossReferences(word::Document& document, word::Applicati
 }
 
 void CLinkList::resolveDestinations(word::Application& application) {
-    print_verbose(216);
+    print_verbose(msg::kLinkDestinations);
     std::int32_t pageHint = 1;
     const auto selection = application.selection();
     for (size_t i = 0; i < links.size(); ++i) {
@@ -418,7 +418,7 @@ void CLinkList::resolveDestinations(word::Application& application) {
         // Measured against the height of the target's own page: the previous
         // destination's page may be of another size or orientation.
         link.destY = destination_y(v, docinfo.pageHeight(pageHint));
-        print_verbose(217, static_cast<int>(i + 1), link.destPage, link.destY);
+        print_verbose(msg::kLinkDestinationEntry, static_cast<int>(i + 1), link.destPage, link.destY);
     }
 }
 

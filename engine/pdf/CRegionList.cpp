@@ -5,8 +5,8 @@
 #include <stdexcept>
 #include <string>
 
-#include "pdf/CDocinfo.h"
 #include "pdf/PageOrientation.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {

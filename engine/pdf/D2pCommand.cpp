@@ -10,9 +10,11 @@
 #include "frame/File.h"
 #include "frame/FileUtil.h"
 #include "frame/InstanceLock.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "frame/Options.h"
 #include "frame/PathRules.h"
+#include "frame/ResultCodes.h"
 #include "frame/RunFlags.h"
 #include "pdf/D2pWordPhase.h"
 #include "pdf/LigatureTextRepair.h"
@@ -23,29 +25,6 @@
 namespace vane {
 
 namespace {
-
-constexpr int kBadLevel = 128;
-constexpr int kLevelTrace = 129;
-constexpr int kNoFileName = 130;
-constexpr int kDocFile = 131;
-constexpr int kGhostscriptNotFound = 133;
-constexpr int kGhostscriptPath = 134;
-constexpr int kCannotCopy = 135;
-constexpr int kPdfFile = 139;
-constexpr int kJobFile = 140;
-constexpr int kCannotOpenPrinter = 141;
-constexpr int kProcessingError = 164;
-constexpr int kGhostscriptFailed = 169;
-constexpr int kFileNotFound = 226;
-constexpr int kCheckDistiller = 227;
-constexpr int kDistillerNotFound = 228;
-constexpr int kDistillerPath = 229;
-
-constexpr int kResultWorkingCopy = -5;
-constexpr int kResultPrinter = -6;
-constexpr int kResultDocument = -8;
-constexpr int kResultNoProducer = -13;
-constexpr int kResultGhostscriptFailed = -13;
 
 // Printers tried, in order, when -p is absent.
 constexpr const char* kDefaultPrinters[] = {"Acrobat Distiller", "Adobe PDF"};
@@ -81,20 +60,20 @@ int D2pCommand::run(int argc, char* argv[]) {
 int D2pCommand::readStartOptions(int argc, char* argv[]) {
     if (get_option('d', argc, argv, true) == kOptionPresent) maxLevel_ = leading_int(option_value());
     if (maxLevel_ < 0 || maxLevel_ > 6) {
-        print_message(kBadLevel);
+        print_message(msg::kBadLevel);
         return VANE_ERR_ARGUMENTS;
     }
-    print_verbose(kLevelTrace, maxLevel_);
+    print_verbose(msg::kLevelTrace, maxLevel_);
 
     operand_ = find_d2p_operand(argc, argv);
     if (operand_.empty()) {
-        print_message(kNoFileName);
+        print_message(msg::kNoFileName);
         return VANE_ERR_ARGUMENTS;
     }
     const std::string document = absolute_path(operand_, currentDirectory_);
-    print_verbose(kDocFile, document.c_str());
+    print_verbose(msg::kDocFile, document.c_str());
     if (!file_exists(document.c_str())) {
-        print_message(kFileNotFound, document.c_str());
+        print_message(msg::kFileNotFound, document.c_str());
         return VANE_ERR_ARGUMENTS;
     }
     return VANE_OK;
@@ -106,17 +85,17 @@ int D2pCommand::chooseProducer(int argc, char* argv[]) {
     if (!found) found = search.ghostscript();
     if (found) {
         producer_ = PdfProducer::Ghostscript;
-        print_verbose(kGhostscriptPath, producer_paths().ghostscript.c_str());
+        print_verbose(msg::kGhostscriptPath, producer_paths().ghostscript.c_str());
         return VANE_OK;
     }
-    print_message(kGhostscriptNotFound);
-    print_message(kCheckDistiller);
+    print_message(msg::kGhostscriptNotFound);
+    print_message(msg::kCheckDistiller);
     if (!search.distiller()) {
-        print_message(kDistillerNotFound);
-        return kResultNoProducer;
+        print_message(msg::kDistillerNotFound);
+        return result::kNoProducer;
     }
     producer_ = PdfProducer::Distiller;
-    print_verbose(kDistillerPath, producer_paths().distiller.c_str());
+    print_verbose(msg::kDistillerPath, producer_paths().distiller.c_str());
     return VANE_OK;
 }
 
@@ -125,8 +104,8 @@ void D2pCommand::derivePaths(int argc, char* argv[]) {
     const std::string output = valued_option('o', argc, argv);
     names_ = derive_d2p_names(operand_, output, job, currentDirectory_);
     names_.printedPdf = printed_pdf_path(env().temporaryDirectory(), env().processId());
-    print_verbose(kPdfFile, names_.pdf.c_str());
-    if (!names_.job.empty()) print_verbose(kJobFile, names_.job.c_str());
+    print_verbose(msg::kPdfFile, names_.pdf.c_str());
+    if (!names_.job.empty()) print_verbose(msg::kJobFile, names_.job.c_str());
     delete_file(names_.pdf.c_str());
     delete_file(names_.markFile.c_str());
     if (!names_.printedPdf.empty()) delete_file(names_.printedPdf.c_str());
@@ -145,15 +124,15 @@ int D2pCommand::checkPrinter(int argc, char* argv[]) {
             }
         }
     }
-    print_message(kCannotOpenPrinter);
-    return kResultPrinter;
+    print_message(msg::kCannotOpenPrinter);
+    return result::kPrinter;
 }
 
 int D2pCommand::convert() {
     if (!copy_file(names_.workingCopy.c_str(), names_.document.c_str())) {
         delete_file(names_.workingCopy.c_str());  // a partial copy is ours too
-        print_message(kCannotCopy);
-        return kResultWorkingCopy;
+        print_message(msg::kCannotCopy);
+        return result::kWorkingCopy;
     }
     D2pSettings settings;
     settings.printer = printer_;
@@ -213,10 +192,10 @@ int D2pCommand::produce(int result, bool openOutline, const std::string& closing
     }
     if (!joined) {
         // Without the printed pages the producer would make a PDF of marks alone.
-        print_message(kProcessingError);
+        print_message(msg::kProcessingError);
         delete_file(names_.markFile.c_str());
         delete_file(printed.c_str());
-        return kResultDocument;
+        return result::kDocument;
     }
     result = make_pdf(producer_, names_.markFile, names_.pdf, names_.job, openOutline);
     delete_file(names_.markFile.c_str());
@@ -227,8 +206,8 @@ int D2pCommand::produce(int result, bool openOutline, const std::string& closing
         try {
             repair_ligature_text(names_.pdf, names_.printedPdf);
         } catch (const std::exception&) {
-            print_message(kGhostscriptFailed);
-            result = kResultGhostscriptFailed;
+            print_message(msg::kGhostscriptFailed);
+            result = result::kGhostscriptFailed;
         }
     }
     // A producer that failed (a full disk, a killed run) leaves a truncated PDF

@@ -22,9 +22,6 @@ struct D2pProducerSearch {
 
 class D2pCommand {
 public:
-    D2pCommand() = default;
-    virtual ~D2pCommand() = default;
-
     // The whole command without the closing wrapper: the result code
     // (0, -2, -3, -4, -5, -6, -7, -8, -13, -14).
     int run(int argc, char* argv[]);

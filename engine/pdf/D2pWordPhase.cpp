@@ -2,57 +2,23 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <exception>
-#include <optional>
 #include <stdexcept>
 
 #include "frame/FileUtil.h"
-#include "frame/LibraryState.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
+#include "frame/ResultCodes.h"
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/DocinfoMarks.h"
 #include "pdf/PrintedPdf.h"
+#include "word/CDocinfo.h"
 #include "word/HostedPhase.h"
+#include "word/PublishingOpen.h"
 #include "word/Word.h"
-#include "word/WordBackend.h"
 #include "word/WordSession.h"
 
 namespace vane {
-
-namespace {
-
-constexpr int kOpening = 136;
-constexpr int kStartWord = 137;
-constexpr int kCannotStartWord = 138;
-constexpr int kOpenDocument = 142;
-constexpr int kCannotOpenDocument = 143;
-constexpr int kRemoveRevisions = 144;
-constexpr int kPageView = 145;
-constexpr int kChangePrinter = 146;
-constexpr int kActivate = 147;
-constexpr int kInitDocument = 148;
-constexpr int kNoDocumentInfo = 149;
-constexpr int kInitBookmarks = 152;
-constexpr int kExtractingBookmarks = 153;
-constexpr int kBookmarkTotal = 154;
-constexpr int kInitLinks = 155;
-constexpr int kExtractingLinks = 156;
-constexpr int kLinkTotal = 157;
-constexpr int kAddingBookmarks = 158;
-constexpr int kAddingLinks = 159;
-constexpr int kPrinting = 160;
-constexpr int kClosingDocument = 162;
-constexpr int kWordError = 163;
-constexpr int kProcessingError = 164;
-constexpr int kClosingWord = 165;
-constexpr int kRestorePrinter = 166;
-
-constexpr int kResultWord = -7;
-constexpr int kResultDocument = -8;
-
-}  // namespace
 
 D2pWordPhase::D2pWordPhase(const D2pNames& names, const D2pSettings& settings)
     : names_(names), settings_(settings) {}
@@ -77,39 +43,23 @@ std::string D2pWordPhase::closingMarks() const {
 }
 
 int D2pWordPhase::run() {
-    print_normal(kOpening);
-    print_verbose(kStartWord);
-    if (word::word_backend().hostsPhases()) return runHosted();
-    std::unique_ptr<word::Application> application;
-    try {
-        application = word::word_backend().createApplication();
-    } catch (const std::exception&) {
-        application.reset();
-    }
-    if (!application) {
-        print_message(kCannotStartWord);
-        return kResultWord;
-    }
-    return walk(std::move(application));
-}
-
-int D2pWordPhase::runHosted() {
     word::HostedPhase phase = word::library_phase("d2p", d2p_phase_arguments(names_, settings_));
     phase.documents = {names_.workingCopy};
     phase.printed = {names_.pdf};
     if (!names_.printedPdf.empty()) phase.printed.push_back(names_.printedPdf);
-    word::HostedPhaseResult hosted = word::word_backend().runHosted(phase);
-    ending_ = std::move(hosted.ending);
-    if (!hosted.started) {
-        print_message(kCannotStartWord);
-        return kResultWord;
-    }
+    word::PublishingOpen::Start start = word::PublishingOpen::start(phase);
+    if (start.hosted) ending_ = std::move(start.hosted->ending);
+    if (!start.started) return result::kWordProcessor;
+    return start.hosted ? hostedResult(*start.hosted) : walk(std::move(start.application));
+}
+
+int D2pWordPhase::hostedResult(const word::HostedPhaseResult& hosted) {
     if (!hosted.completed) {
-        print_message(kWordError, hosted.failure.c_str());
-        return kResultDocument;
+        print_message(msg::kWordError, hosted.failure.c_str());
+        return result::kDocument;
     }
     hostedOutlineEntries_ = static_cast<std::size_t>(hosted.value("OutlineEntries", 0));
-    return static_cast<int>(hosted.value("Result", kResultDocument));
+    return static_cast<int>(hosted.value("Result", result::kDocument));
 }
 
 int D2pWordPhase::walk(std::unique_ptr<word::Application> application) {
@@ -120,116 +70,82 @@ int D2pWordPhase::walk(std::unique_ptr<word::Application> application) {
     try {
         step = process(session, result);
     } catch (const word::WordError& e) {
-        print_message(kWordError, e.what());
-        result = kResultDocument;
+        print_message(msg::kWordError, e.what());
+        result = result::kDocument;
     } catch (...) {
-        print_message(kProcessingError);
-        result = kResultDocument;
+        print_message(msg::kProcessingError);
+        result = result::kDocument;
     }
 
     if (step == Step::InfoFailed) {
         session.closeDocumentQuietly();
         session.restorePrinterQuietly();
         session.quitQuietly();
-        print_message(kNoDocumentInfo);
-        return kResultDocument;
+        print_message(msg::kNoDocumentInfo);
+        return result::kDocument;
     }
 
     // A failed step may leave the document open: it is closed unsaved, so
     // that the word processor lets go of the working copy.
     session.closeDocumentQuietly();
     try {
-        print_verbose(kRestorePrinter);
+        print_verbose(msg::kRestorePrinter);
         session.restorePrinter();
-        print_verbose(kClosingWord);
+        print_verbose(msg::kClosingWord);
         session.quit();
     } catch (...) {
         session.quitQuietly();
-        print_message(kCannotStartWord);
-        result = kResultWord;
+        print_message(msg::kCannotStartWord);
+        result = result::kWordProcessor;
     }
     return result;
 }
 
 D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result) {
-    word::Application& app = session.application();
-    app.setVisible(state().wordVisible);
-    session.savePrinter();
-
     docinfo_ = std::make_unique<CDocinfo>();
     bookmarks_ = std::make_unique<CBookmarkList>(docinfo_.get());
     links_ = std::make_unique<CLinkList>(*docinfo_);
 
-    std::unique_ptr<word::Documents> documents = app.documents();
-    if (!documents) {
-        print_message(kCannotStartWord);
-        result = kResultWord;
-        return Step::Done;
+    switch (word::PublishingOpen(names_.workingCopy, settings_.printer).run(session, *docinfo_)) {
+        case word::PublishingOpen::Outcome::Opened:
+            break;
+        case word::PublishingOpen::Outcome::NoDocuments:
+            print_message(msg::kCannotStartWord);
+            result = result::kWordProcessor;
+            return Step::Done;
+        case word::PublishingOpen::Outcome::NotOpened:
+            result = result::kDocument;
+            return Step::Done;
+        case word::PublishingOpen::Outcome::NoInformation:
+            return Step::InfoFailed;
     }
-
-    print_verbose(kOpenDocument);
-    word::OpenOptions options;
-    options.confirmConversions = false;
-    options.readOnly = false;
-    options.addToRecentFiles = false;
-    options.revert = false;
-    options.visible = true;
-    session.document() = documents->open(names_.workingCopy, options);
-    if (!session.document()) {
-        print_message(kCannotOpenDocument);
-        result = kResultDocument;
-        return Step::Done;
-    }
+    word::Application& app = session.application();
     word::Document& doc = *session.document();
 
-    print_verbose(kRemoveRevisions);
-    doc.acceptAllRevisions();
-    try {
-        doc.unprotect("");
-    } catch (const word::WordError&) {
-        // Not protected: nothing to remove.
-    }
-
-    print_verbose(kChangePrinter);
-    app.setActivePrinter(settings_.printer);
-
-    print_verbose(kActivate);
-    doc.activate();
-
-    print_verbose(kPageView);
-    std::unique_ptr<word::Window> window = doc.activeWindow();
-    std::unique_ptr<word::Pane> pane = window ? window->activePane() : nullptr;
-    std::unique_ptr<word::View> view = pane ? pane->view() : nullptr;
-    if (!view) throw word::WordError("the document has no view");
-    view->setType(word::kViewPrintLayout);
-
-    print_verbose(kInitDocument);
-    if (docinfo_->load(app, doc) == -1) return Step::InfoFailed;
-
-    print_verbose(kInitBookmarks);
+    print_verbose(msg::kInitBookmarks);
     bookmarks_->reset();
     bookmarks_->maxLevel = settings_.maxLevel;
     bookmarks_->allHeadings = settings_.allHeadings;
     if (settings_.maxLevel != 0) {
-        print_normal(kExtractingBookmarks);
+        print_normal(msg::kExtractingBookmarks);
         bookmarks_->extractFromHeadings(doc, app);
-        print_verbose(kBookmarkTotal, static_cast<int>(bookmarks_->size()));
+        print_verbose(msg::kBookmarkTotal, static_cast<int>(bookmarks_->size()));
     }
 
-    print_verbose(kInitLinks);
+    print_verbose(msg::kInitLinks);
     links_->clear();
     if (settings_.links) {
-        print_normal(kExtractingLinks);
+        print_normal(msg::kExtractingLinks);
         links_->extractTocLinks(app, doc);
         links_->extractOtherLinks(doc, app);
         if (settings_.crossReferences) links_->extractCrossReferences(doc, app);
         links_->resolveDestinations(app);
-        print_verbose(kLinkTotal, static_cast<int>(links_->links.size()));
+        print_verbose(msg::kLinkTotal, static_cast<int>(links_->links.size()));
     }
 
     writeMarks();
 
-    print_normal(kPrinting);
+    print_normal(msg::kPrinting);
     word::PrintOptions print;
     print.outputFileName = names_.pdf;
     print.pdfFileName = names_.printedPdf;
@@ -244,7 +160,7 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
     // A print that wrote nothing would end as a PDF of marks alone.
     if (!file_exists(names_.pdf.c_str())) throw std::runtime_error("the printed file was not written");
 
-    print_verbose(kClosingDocument);
+    print_verbose(msg::kClosingDocument);
     session.closeDocument();
     return Step::Done;
 }
@@ -257,16 +173,22 @@ void D2pWordPhase::writeMarks() {
         std::fclose(file);
     }
     if (bookmarks_->size() > 0) {
-        print_normal(kAddingBookmarks);
+        print_normal(msg::kAddingBookmarks);
         bookmarks_->writeOutline(names_.markFile);
     }
     if (!links_->links.empty()) {
-        print_normal(kAddingLinks);
+        print_normal(msg::kAddingLinks);
         links_->writeAnnotations(names_.markFile);
     }
 }
 
 namespace {
+
+// The names as they cross to a hosted phase, each under its argument name.
+const std::pair<const char*, std::string D2pNames::*> kNameArguments[] = {
+    {"Document", &D2pNames::document}, {"WorkingCopy", &D2pNames::workingCopy},
+    {"Pdf", &D2pNames::pdf},           {"MarkFile", &D2pNames::markFile},
+    {"Job", &D2pNames::job},           {"PrintedPdf", &D2pNames::printedPdf}};
 
 bool flag(const std::string& value) {
     return value == "1";
@@ -276,18 +198,13 @@ bool flag(const std::string& value) {
 
 std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNames& names,
                                                                      const D2pSettings& settings) {
-    std::vector<std::pair<std::string, std::string>> arguments{
-        {"Document", names.document},
-        {"WorkingCopy", names.workingCopy},
-        {"Pdf", names.pdf},
-        {"MarkFile", names.markFile},
-        {"Job", names.job},
-        {"PrintedPdf", names.printedPdf},
-        {"Printer", settings.printer},
-        {"MaxLevel", std::to_string(settings.maxLevel)},
-        {"Links", settings.links ? "1" : "0"},
-        {"AllHeadings", settings.allHeadings ? "1" : "0"},
-        {"CrossReferences", settings.crossReferences ? "1" : "0"}};
+    std::vector<std::pair<std::string, std::string>> arguments;
+    for (const auto& [key, text] : kNameArguments) arguments.emplace_back(key, names.*text);
+    arguments.insert(arguments.end(), {{"Printer", settings.printer},
+                                       {"MaxLevel", std::to_string(settings.maxLevel)},
+                                       {"Links", settings.links ? "1" : "0"},
+                                       {"AllHeadings", settings.allHeadings ? "1" : "0"},
+                                       {"CrossReferences", settings.crossReferences ? "1" : "0"}});
     word::add_run_flag_arguments(arguments);
     return arguments;
 }
@@ -295,19 +212,7 @@ std::vector<std::pair<std::string, std::string>> d2p_phase_arguments(const D2pNa
 void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::string>>& arguments,
                               D2pNames& names, D2pSettings& settings) {
     for (const auto& [name, value] : arguments) {
-        if (name == "Document")
-            names.document = value;
-        else if (name == "WorkingCopy")
-            names.workingCopy = value;
-        else if (name == "Pdf")
-            names.pdf = value;
-        else if (name == "MarkFile")
-            names.markFile = value;
-        else if (name == "Job")
-            names.job = value;
-        else if (name == "PrintedPdf")
-            names.printedPdf = value;
-        else if (name == "Printer")
+        if (name == "Printer")
             settings.printer = value;
         else if (name == "MaxLevel")
             settings.maxLevel = std::atoi(value.c_str());
@@ -317,8 +222,9 @@ void read_d2p_phase_arguments(const std::vector<std::pair<std::string, std::stri
             settings.allHeadings = flag(value);
         else if (name == "CrossReferences")
             settings.crossReferences = flag(value);
-        else
-            word::read_run_flag_argument(name, value);
+        else if (!word::read_run_flag_argument(name, value))
+            for (const auto& [key, text] : kNameArguments)
+                if (name == key) names.*text = value;
     }
 }
 

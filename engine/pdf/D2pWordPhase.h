@@ -20,6 +20,7 @@ namespace vane::word {
 class Application;
 class WordSession;
 class WordProcessorEnding;
+struct HostedPhaseResult;
 }  // namespace vane::word
 
 namespace vane {
@@ -41,7 +42,7 @@ public:
     D2pWordPhase(const D2pNames& names, const D2pSettings& settings);
     D2pWordPhase(const D2pWordPhase&) = delete;
     D2pWordPhase& operator=(const D2pWordPhase&) = delete;
-    virtual ~D2pWordPhase();
+    ~D2pWordPhase();
 
     // 0 when the marks are written and the document printed; else the
     // command's result: -7 (start, document collection, restore and quit) or
@@ -67,7 +68,7 @@ public:
 private:
     enum class Step { Done, InfoFailed };
     Step process(word::WordSession& session, int& result);
-    int runHosted();
+    int hostedResult(const word::HostedPhaseResult& hosted);
     void writeMarks();
 
     const D2pNames& names_;

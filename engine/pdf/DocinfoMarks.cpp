@@ -4,9 +4,9 @@
 #include <utility>
 #include <vector>
 
-#include "pdf/CDocinfo.h"
 #include "pdf/LinkText.h"
 #include "pdf/OutlineText.h"
+#include "word/CDocinfo.h"
 
 namespace vane {
 

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 
 namespace vane {
 

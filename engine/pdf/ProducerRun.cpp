@@ -2,7 +2,9 @@
 
 #include "discovery/ProducerPaths.h"
 #include "frame/FileUtil.h"
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
+#include "frame/ResultCodes.h"
 #include "pdf/CompletePdf.h"
 #include "pdf/ProducerCommand.h"
 #include "platform/Env.h"
@@ -14,20 +16,16 @@ namespace {
 
 constexpr int kPollIntervalMs = 200;
 
-constexpr int kMsgCreatingPdf = 168;
-constexpr int kMsgGhostscriptFailed = 169;
-constexpr int kMsgDistillerFailed = 230;
-constexpr int kResultGhostscriptFailed = -13;
-constexpr int kResultDistillerFailed = -14;
-
 struct RunMessages {
-    int commandLine;
-    int waiting;
-    int finished;
+    msg::Id commandLine;
+    msg::Id waiting;
+    msg::Id finished;
 };
 
-constexpr RunMessages kGhostscriptMessages{179, 180, 181};
-constexpr RunMessages kDistillerMessages{176, 177, 178};
+constexpr RunMessages kGhostscriptMessages{msg::kGhostscriptCommandLine, msg::kGhostscriptWaiting,
+                                           msg::kGhostscriptFinished};
+constexpr RunMessages kDistillerMessages{msg::kDistillerCommandLine, msg::kDistillerWaiting,
+                                         msg::kDistillerFinished};
 
 // Starts the program of `commandLine` in `program`'s folder and waits for it;
 // the exit code, or nothing when it could not be started.
@@ -66,17 +64,17 @@ bool runDistiller(std::string psPath, std::string pdfPath, std::string jobPath) 
 
 int make_pdf(PdfProducer producer, const std::string& markPath, const std::string& pdfPath,
              const std::string& jobPath, bool openOutline) {
-    print_normal(kMsgCreatingPdf);
+    print_normal(msg::kCreatingPdf);
     // An exit code of 0 is not proof: a producer that ran out of disk can
     // still end with 0, leaving a PDF without its trailer.
     if (producer == PdfProducer::Ghostscript) {
         if (runGhostscript(markPath, pdfPath, jobPath, openOutline) && is_complete_pdf(pdfPath)) return 0;
-        print_message(kMsgGhostscriptFailed);
-        return kResultGhostscriptFailed;
+        print_message(msg::kGhostscriptFailed);
+        return result::kGhostscriptFailed;
     }
     if (runDistiller(markPath, pdfPath, jobPath) && is_complete_pdf(pdfPath)) return 0;
-    print_message(kMsgDistillerFailed);
-    return kResultDistillerFailed;
+    print_message(msg::kDistillerFailed);
+    return result::kDistillerFailed;
 }
 
 }  // namespace vane

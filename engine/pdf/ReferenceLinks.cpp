@@ -7,12 +7,12 @@
 #include <vector>
 
 #include "frame/TextUtil.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
 #include "pdf/Destination.h"
 #include "pdf/PageOrientation.h"
 #include "word/BookmarkNames.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {

@@ -5,15 +5,12 @@
 #include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "frame/Options.h"
+#include "frame/ResultCodes.h"
 #include "frame/TextUtil.h"
 #include "printer/PrinterInstaller.h"
 #include "vanecore/vanecore.h"
 
 namespace {
-
-constexpr int kUnexpected = -1;
-constexpr int kBadArguments = -4;
-constexpr int kPrinterFailure = -15;
 
 // The value of valued option `letter`, normalised; false when it is absent.
 bool read_option(char letter, int argc, char* argv[], std::string& value) {
@@ -26,36 +23,36 @@ int install(int argc, char* argv[]) {
     std::string printer;
     std::string drivers;
     if (!read_option('p', argc, argv, printer) || !read_option('d', argc, argv, drivers))
-        return kBadArguments;
+        return VANE_ERR_ARGUMENTS;
     if (printer.empty()) {
         vane::print_message(vane::msg::kNoPrinterName);
-        return kBadArguments;
+        return VANE_ERR_ARGUMENTS;
     }
     if (drivers.empty()) {
         vane::print_message(vane::msg::kNoDriverName);
-        return kBadArguments;
+        return VANE_ERR_ARGUMENTS;
     }
     if (vane::remove_printer(printer) != vane::kPrinterRemoved) {
         vane::print_message(vane::msg::kCannotRemovePrinter, printer.c_str());
-        return kPrinterFailure;
+        return vane::result::kPrinterChange;
     }
     if (vane::add_printer_from_list(drivers, printer) != 0) {
         vane::print_message(vane::msg::kCannotInstallPrinter, printer.c_str(), drivers.c_str());
-        return kPrinterFailure;
+        return vane::result::kPrinterChange;
     }
     return 0;
 }
 
 int uninstall(int argc, char* argv[]) {
     std::string printer;
-    if (!read_option('p', argc, argv, printer)) return kBadArguments;
+    if (!read_option('p', argc, argv, printer)) return VANE_ERR_ARGUMENTS;
     if (printer.empty()) {
         vane::print_message(vane::msg::kNoPrinterName);
-        return kBadArguments;
+        return VANE_ERR_ARGUMENTS;
     }
     if (vane::remove_printer(printer) != vane::kPrinterRemoved) {
         vane::print_message(vane::msg::kCannotRemovePrinter, printer.c_str());
-        return kPrinterFailure;
+        return vane::result::kPrinterChange;
     }
     return 0;
 }
@@ -67,7 +64,7 @@ extern "C" VANECORE_API int install_printer(int argc, char* argv[]) {
     try {
         return install(argc, argv);
     } catch (...) {
-        return kUnexpected;
+        return VANE_ERR_EXCEPTION;
     }
 }
 
@@ -75,6 +72,6 @@ extern "C" VANECORE_API int uninstall_printer(int argc, char* argv[]) {
     try {
         return uninstall(argc, argv);
     } catch (...) {
-        return kUnexpected;
+        return VANE_ERR_EXCEPTION;
     }
 }

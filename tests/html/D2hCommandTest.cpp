@@ -286,6 +286,16 @@ TEST_F(D2hCommandTest, WorkingCopyThatCannotBeWritten) {
     EXPECT_EQ(read_file(document), kDocumentBytes);
 }
 
+// The other failure that ends with -5: the frameset page cannot be created.
+TEST_F(D2hCommandTest, FramesetPageThatCannotBeCreated) {
+    fs::create_directories(out("manual.html/taken"));  // a folder where the frameset page goes
+    write_text(out("manual_full.html"), read_file(test::golden_path("d2h/manual_full.html")));
+    EXPECT_EQ(run({"-z", document}), -5);
+    EXPECT_TRUE(printed("\r\nError opening file " + out("manual.html"))) << host.output();
+    EXPECT_FALSE(printed("\r\nCannot copy word file"));
+    EXPECT_FALSE(fs::exists(out("index.html")));
+}
+
 TEST_F(D2hCommandTest, WaitsBeforeTheLastCleanUpAfterAFailure) {
     word.failOn("Document.SaveAs");
     EXPECT_EQ(run({document}), -8);

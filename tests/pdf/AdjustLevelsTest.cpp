@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 
 namespace vane {
 namespace {

@@ -7,7 +7,7 @@
 #include "TestHost.h"
 #include "fake_word/FakeWord.h"
 #include "frame/LibraryState.h"
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "pdf/CDocinfo.h"
 #include "pdf/DocinfoMarks.h"
+#include "word/CDocinfo.h"
 
 namespace vane {
 namespace {

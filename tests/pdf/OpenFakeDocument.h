@@ -6,7 +6,7 @@
 
 #include "TestHost.h"
 #include "fake_word/FakeWord.h"
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane::test {

@@ -13,7 +13,7 @@
 #include "fake_word/FakeWord.h"
 #include "frame/LibraryState.h"
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 #include "word/Word.h"
 
 namespace vane::test {

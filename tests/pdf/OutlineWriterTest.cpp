@@ -9,9 +9,9 @@
 #include "OutlineFixture.h"
 #include "TempDir.h"
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/Destination.h"
 #include "pdf/OutlineText.h"
+#include "word/CDocinfo.h"
 
 namespace vane {
 namespace {

@@ -1,10 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <iterator>
 #include <string>
 #include <vector>
 
+#include "CatalogTables.h"
 #include "MessageCatalog.h"
+#include "frame/MessageIds.h"
 
 namespace vane::catalog {
 namespace {
@@ -56,6 +59,28 @@ TEST(MessageCatalog, HoldsTheIdsFrom101To233WithGapsAndTheOffPageDrops) {
     }
 }
 
+// The ids the engine and the desk use and the ids the tables hold are one set:
+// no id without a text in either language, no text that nothing can print.
+TEST(MessageCatalog, TablesHoldExactlyTheEnumeratedIds) {
+    const std::vector<int> enumerated(std::begin(msg::kAll), std::end(msg::kAll));
+    struct Table {
+        const char* language;
+        const Entry* entries;
+        int count;
+    };
+    for (const Table& table :
+         {Table{"English", kEnglish, kEnglishCount}, Table{"French", kFrench, kFrenchCount}}) {
+        SCOPED_TRACE(table.language);
+        std::vector<int> held;
+        for (int i = 0; i < table.count; ++i) {
+            held.push_back(table.entries[i].id);
+            EXPECT_NE(table.entries[i].text, nullptr);
+        }
+        EXPECT_EQ(held, enumerated);  // the same ids, in id order
+    }
+    EXPECT_EQ(ids(), enumerated);
+}
+
 TEST(MessageCatalog, EveryIdHasBothLanguagesWithTheSamePlaceholders) {
     for (int id : ids()) {
         SCOPED_TRACE(id);
@@ -82,7 +107,8 @@ TEST(MessageCatalog, KeepsTheEnglishTextsExactly) {
     EXPECT_STREQ(text(125, Language::English), "\r\n*** Process terminated with error ***");
     EXPECT_STREQ(text(144, Language::English), "\r\nRemove revison marks");
     EXPECT_STREQ(text(175, Language::English), "\r\nError writting file %s");
-    EXPECT_STREQ(text(222, Language::English), "This profile already exists.\r\nDo you want to overwrite it ?");
+    EXPECT_STREQ(text(222, Language::English),
+                 "This profile already exists.\r\nDo you want to overwrite it ?");
 }
 
 TEST(MessageCatalog, CopyMessageCutsAndTerminates) {

@@ -60,7 +60,7 @@ TEST_F(StartFlow, EmptyFieldShowsBox219AndLeavesTheLogEmpty) {
     view.path.clear();
     MainDialogLogic logic(core.Functions(), parameters);
     logic.Start(view);
-    EXPECT_EQ(view.boxes, std::vector<int>{kMsgChooseFile});
+    EXPECT_EQ(view.boxes, std::vector<int>{msg::kChooseFile});
     EXPECT_EQ(view.log, "");
     EXPECT_TRUE(core.calls.empty());
     EXPECT_EQ(view.events, (std::vector<std::string>{"clear", "box 219"}));
@@ -103,7 +103,7 @@ TEST_F(StartFlow, WordVersionsAgainstTheMinimum) {
         FakeView localView;
         MainDialogLogic logic(local.Functions(), parameters);
         logic.Start(localView);
-        EXPECT_EQ(!localView.boxes.empty() && localView.boxes[0] == kMsgWordMissing, c.box220);
+        EXPECT_EQ(!localView.boxes.empty() && localView.boxes[0] == msg::kWordMissing, c.box220);
         EXPECT_EQ(local.calls.back() == "d2h", c.converts);
         EXPECT_FALSE(localView.running);
     }
@@ -155,7 +155,7 @@ TEST_F(StartFlow, PdfProducerChecks) {
          "Check Winword...\r\nCheck Ghostscript...\r\n\r\nGhostscript not found\r\nCheck if Acrobat "
          "Distiller "
          "installed...\r\n",
-         {kMsgNoProducer}},
+         {msg::kNoProducer}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -231,7 +231,7 @@ TEST(DisplayResult, OpensTheTargetOfTheMode) {
     view.path.clear();
     logic.DisplayResult(view);
     EXPECT_EQ(view.opened.size(), 2u);
-    EXPECT_EQ(view.boxes, std::vector<int>{kMsgChooseFile});
+    EXPECT_EQ(view.boxes, std::vector<int>{msg::kChooseFile});
     EXPECT_TRUE(core.calls.empty());
 }
 

@@ -20,11 +20,11 @@
 #include <vector>
 
 #include "pdf/CBookmarkList.h"
-#include "pdf/CDocinfo.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
 #include "pdf/PrintedPdf.h"
 #include "word/Application.h"
+#include "word/CDocinfo.h"
 #include "word/Document.h"
 #include "word/Documents.h"
 #include "word/Hyperlink.h"

@@ -210,12 +210,16 @@ std::unique_ptr<word::Fields> OfficeDocument::fields() {
 }
 
 std::unique_ptr<word::Hyperlinks> OfficeDocument::hyperlinks() {
-    return OfficeHyperlinks::ofMainText(session_, document_, 0, open().map().storyEnd());
+    return uno_call("Hyperlinks", [&]() -> std::unique_ptr<word::Hyperlinks> {
+        return OfficeHyperlinks::ofMainText(session_, document_, 0, open().map().storyEnd());
+    });
 }
 
 std::unique_ptr<word::Shapes> OfficeDocument::shapes() {
-    open();
-    return std::make_unique<OfficeShapes>(session_, document_);
+    return uno_call("Shapes", [&]() -> std::unique_ptr<word::Shapes> {
+        open();
+        return std::make_unique<OfficeShapes>(session_, document_);
+    });
 }
 
 std::unique_ptr<word::Footnotes> OfficeDocument::footnotes() {

@@ -5,10 +5,12 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <regex>
 #include <stdexcept>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "OfficeTestSupport.h"
@@ -460,6 +462,27 @@ TEST_F(OfficeDocuments, ApplicationProperties) {
     document->repaginate();
     document->close(false);
     EXPECT_THROW(document->repaginate(), WordError);
+}
+
+// A closed document answers every call with a WordError, which the commands
+// report with its description.
+TEST_F(OfficeDocuments, ClosedDocumentCallsAreWordErrors) {
+    auto document = open("pandoc__headers.docx");
+    ASSERT_NE(document, nullptr);
+    document->close(false);
+    const std::pair<const char*, std::function<void()>> calls[] = {
+        {"Repaginate", [&] { document->repaginate(); }},
+        {"Hyperlinks", [&] { document->hyperlinks(); }},
+        {"Shapes", [&] { document->shapes(); }},
+        {"Footnotes", [&] { document->footnotes(); }},
+        {"Sections", [&] { document->sections(); }},
+        {"Styles", [&] { document->styles(); }},
+        {"PageSetup", [&] { document->pageSetup(); }},
+    };
+    for (const auto& [name, call] : calls) {
+        SCOPED_TRACE(name);
+        EXPECT_THROW(call(), WordError);
+    }
 }
 
 }  // namespace

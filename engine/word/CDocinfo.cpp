@@ -1,9 +1,10 @@
-#include "pdf/CDocinfo.h"
+#include "word/CDocinfo.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
+#include "frame/MessageIds.h"
 #include "frame/Messages.h"
 #include "word/Word.h"
 
@@ -34,9 +35,9 @@ std::string optional_property(word::DocumentProperties& properties, const char* 
 
 }  // namespace
 
-CDocinfo::CDocinfo() { clear(); }
-
-CDocinfo::~CDocinfo() { clear(); }
+CDocinfo::CDocinfo() {
+    clear();
+}
 
 void CDocinfo::clear() {
     pageStarts.clear();
@@ -55,7 +56,7 @@ void CDocinfo::clear() {
 
 bool CDocinfo::fetchPageSetup(const std::function<std::unique_ptr<word::PageSetup>()>& target) {
     if (loaded) return true;
-    print_verbose(189);
+    print_verbose(msg::kGetPageSetup);
     try {
         std::unique_ptr<word::PageSetup> setup = target();
         if (!setup) throw word::WordError("no page setup");
@@ -65,16 +66,18 @@ bool CDocinfo::fetchPageSetup(const std::function<std::unique_ptr<word::PageSetu
         differentFirstPage = setup->differentFirstPageHeaderFooter() ? 1 : 0;
         oddAndEvenPages = setup->oddAndEvenPagesHeaderFooter() ? 1 : 0;
     } catch (const word::WordError&) {
-        print_verbose(190);
+        print_verbose(msg::kPageSetupFailed);
         return false;
     }
-    print_verbose(191);
-    print_verbose(192);
-    print_verbose(orientation == 0 ? 193 : orientation < kMixedOrientation ? 194 : 195);
-    print_verbose(196, static_cast<double>(docPageHeight));
-    print_verbose(197, static_cast<double>(docPageWidth));
-    if (differentFirstPage != 0) print_verbose(198);
-    if (oddAndEvenPages != 0) print_verbose(199);
+    print_verbose(msg::kPageSetupTitle);
+    print_verbose(msg::kOrientationLabel);
+    print_verbose(orientation == 0                  ? msg::kPortrait
+                  : orientation < kMixedOrientation ? msg::kLandscape
+                                                    : msg::kOrientationUnknown);
+    print_verbose(msg::kPageHeight, static_cast<double>(docPageHeight));
+    print_verbose(msg::kPageWidth, static_cast<double>(docPageWidth));
+    if (differentFirstPage != 0) print_verbose(msg::kFirstPageHeaderFooter);
+    if (oddAndEvenPages != 0) print_verbose(msg::kOddEvenHeaderFooter);
     loaded = true;
     return true;
 }
@@ -84,7 +87,7 @@ std::int32_t CDocinfo::load(word::Application& application, word::Document& docu
     auto documentSetup = [&document] { return document.pageSetup(); };
     fetchPageSetup(documentSetup);
 
-    print_verbose(182);
+    print_verbose(msg::kHeadingStyles);
     {
         std::unique_ptr<word::Styles> styles = document.styles();
         for (int level = 1; level <= 6 && styles; ++level) {
@@ -95,14 +98,14 @@ std::int32_t CDocinfo::load(word::Application& application, word::Document& docu
                 // A missing style leaves its name empty.
             }
             if (!headingStyles[level - 1].empty())
-                print_verbose(183, level, headingStyles[level - 1].c_str());
+                print_verbose(msg::kHeadingStyle, level, headingStyles[level - 1].c_str());
         }
     }
 
-    print_verbose(184);
+    print_verbose(msg::kRepaginate);
     document.repaginate();
 
-    print_verbose(185);
+    print_verbose(msg::kPagePositions);
     std::unique_ptr<word::Selection> selection = application.selection();
     std::unique_ptr<word::Range> range =
         selection ? selection->goTo(word::kGoToPage, word::kGoToFirst, 1, {}) : nullptr;
@@ -159,10 +162,10 @@ std::int32_t CDocinfo::load(word::Application& application, word::Document& docu
         }
     }
     if (title.empty())
-        print_message(186);
+        print_message(msg::kNoTitle);
     else
-        print_verbose(187, title.c_str());
-    print_verbose(188, pageCount);
+        print_verbose(msg::kDocumentTitle, title.c_str());
+    print_verbose(msg::kPageCount, pageCount);
     return loaded ? pageCount : -1;
 }
 

@@ -5,6 +5,7 @@
 // and by the PDF's document information.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -22,7 +23,6 @@ namespace vane {
 class CDocinfo {
 public:
     CDocinfo();
-    virtual ~CDocinfo();
 
     // Empties the page tables and names; pageCount and orientation 0, not loaded, no properties.
     void clear();
@@ -39,13 +39,13 @@ public:
     // std::invalid_argument when startIndex lies past the last page.
     std::int32_t pageIndexOf(std::int32_t startIndex, std::int32_t position) const;
 
-    std::string headingStyles[6];                 // local names of Heading 1..6; empty when not read
+    std::array<std::string, 6> headingStyles;     // local names of Heading 1..6; empty when not read
     std::vector<std::uint32_t> pageStarts;        // character position of each page's start
     std::vector<std::uint32_t> pageOrientations;  // 0 portrait, 1 landscape
     std::vector<std::uint32_t> pageWidths;        // hundredths of a point
     std::vector<std::uint32_t> pageHeights;       // hundredths of a point
     std::int32_t pageCount = 0;
-    std::int32_t orientation = 0;                 // document page setup; 1001 and above: mixed
+    std::int32_t orientation = 0;  // document page setup; 1001 and above: mixed
     std::int32_t differentFirstPage = 0;
     std::int32_t oddAndEvenPages = 0;
     // The page height and width of the document's page setup, in points
