@@ -77,12 +77,14 @@ public:
     // caller closes the stream (fclose), whose result tells whether buffered
     // data reached the file.
     virtual std::FILE* openFile(const std::string& path, const char* mode);
-    // Reads the whole file into `bytes`; false when it cannot be opened or read.
+    // Reads the whole file into `bytes` through openFile; false when it cannot
+    // be opened or read.
     bool readFile(const std::string& path, std::string& bytes);
-    // Writes `size` bytes as the whole file (created or truncated); a short
-    // write or a failed close removes the file and gives false.
+    // Writes `size` bytes through openFile as the whole file (created or
+    // truncated); a short write or a failed close removes the file and gives false.
     bool writeFile(const std::string& path, const void* bytes, std::size_t size);
-    // Replaces `to` with `from`; false when it cannot.
+    // Gives `from` the name `to`; false when it cannot (on Windows also when
+    // `to` exists).
     virtual bool renameFile(const std::string& from, const std::string& to);
     // Removes a file or a symbolic link; false when nothing was removed.
     virtual bool removeFile(const std::string& path);
