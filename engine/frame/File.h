@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "platform/Env.h"
+
 namespace vane {
 
 class File {
@@ -22,7 +24,8 @@ public:
     }
     ~File() { close(); }
 
-    static File open(const char* path, const char* mode) { return File(std::fopen(path, mode)); }
+    // Opens through the environment's file services.
+    static File open(const char* path, const char* mode) { return File(env().openFile(path, mode)); }
 
     bool isOpen() const noexcept { return stream_ != nullptr; }
     std::FILE* get() const noexcept { return stream_; }

@@ -2,9 +2,12 @@
 
 #include <cstring>
 #include <filesystem>
+#include <string>
 #include <system_error>
+#include <vector>
 
 #include "frame/File.h"
+#include "platform/Env.h"
 
 namespace vane {
 
@@ -28,13 +31,12 @@ bool path_exists(const char* path) {
 bool ensure_directory(const char* path) {
     if (path == nullptr || *path == '\0') return false;
     if (path_exists(path)) return true;
-    std::error_code ec;
-    return fs::create_directory(path, ec);
+    return env().createDirectory(path);
 }
 
 void delete_file(const char* path) {
     if (path == nullptr || *path == '\0') return;
-    std::remove(path);
+    env().removeFile(path);
 }
 
 namespace {
@@ -69,35 +71,26 @@ bool append_file(const char* destination, const char* source) {
 
 bool write_file(const char* path, std::size_t size, const void* bytes) {
     if (path == nullptr || *path == '\0') return false;
-    File out = File::open(path, "w+b");
-    if (!out.isOpen()) return false;
-    const std::size_t written = size == 0 ? 0 : std::fwrite(bytes, 1, size, out.get());
-    const bool closed = out.close();
-    if (written != size || !closed) {
-        delete_file(path);
-        return false;
-    }
-    return true;
+    return env().writeFile(path, bytes, size);
 }
 
 namespace {
 
-bool remove_tree(const fs::path& directory) {
-    std::error_code ec;
+bool remove_tree(const std::string& directory) {
+    Env& services = env();
+    std::vector<DirectoryEntry> entries;
+    if (!services.listDirectory(directory, entries)) return false;
     bool ok = true;
-    fs::directory_iterator it(directory, ec);
-    if (ec) return false;
-    for (const fs::directory_entry& entry : it) {
-        const fs::path& p = entry.path();
-        const fs::file_status st = fs::symlink_status(p, ec);
-        if (fs::is_directory(st)) {
-            if (p.filename().string().starts_with('.')) continue;
-            ok = remove_tree(p) && ok;
+    for (const DirectoryEntry& entry : entries) {
+        const std::string path = (fs::path(directory) / entry.name).string();
+        if (entry.kind == DirectoryEntry::Kind::Directory) {
+            if (entry.name.starts_with('.')) continue;
+            ok = remove_tree(path) && ok;
         } else {
-            ok = fs::remove(p, ec) && ok;  // files and symbolic links alike
+            ok = services.removeFile(path) && ok;  // files and symbolic links alike
         }
     }
-    return fs::remove(directory, ec) && ok;
+    return services.removeDirectory(directory) && ok;
 }
 
 }  // namespace
@@ -107,7 +100,7 @@ bool delete_tree(const char* directory) {
     std::error_code ec;
     const fs::file_status st = fs::symlink_status(directory, ec);
     if (!fs::exists(st)) return true;
-    if (fs::is_symlink(st)) return fs::remove(directory, ec);
+    if (fs::is_symlink(st)) return env().removeFile(directory);
     if (!fs::is_directory(st)) return false;
     return remove_tree(directory);
 }

@@ -98,7 +98,7 @@ int D2hCommand::run(int argc, char* argv[]) {
         print_normal(msg::kFiltering);
         if (run_html_filter(names_.sitePage, filtered)) {
             delete_file(names_.sitePage.c_str());
-            std::rename(filtered.c_str(), names_.sitePage.c_str());
+            env().renameFile(filtered, names_.sitePage);
         } else {
             delete_file(filtered.c_str());
         }
@@ -153,7 +153,7 @@ void D2hCommand::prepareOutput() {
         delete_file(names_.fullHtml.c_str());
         eraseOutput();
     } else {
-        std::rename(names_.fullHtml.c_str(), names_.sitePage.c_str());
+        env().renameFile(names_.fullHtml, names_.sitePage);
     }
     ensure_directory(names_.outputDirectory.c_str());
 }
@@ -202,7 +202,7 @@ int D2hCommand::publish() {
         }
     }
 
-    std::rename(names_.sitePage.c_str(), names_.fullHtml.c_str());
+    env().renameFile(names_.sitePage, names_.fullHtml);
     switch (writeFrameset(mainPage())) {
         case FramesetWrite::Written:
             break;
@@ -213,7 +213,7 @@ int D2hCommand::publish() {
             result = result::kFramesetPage;
             break;
     }
-    copySitePage();
+    if (!copySitePage()) result = kResultFrameset;
     if (!reuse_) {
         delete_file(names_.workingCopy.c_str());
         delete_file(names_.fullHtml.c_str());
@@ -231,7 +231,7 @@ std::string D2hCommand::mainPage() const {
 
 D2hCommand::FramesetWrite D2hCommand::writeFrameset(const std::string& page) {
     const std::string text = frameset_page(names_.baseName, indexWidth_, page);
-    std::FILE* file = std::fopen(names_.sitePage.c_str(), "wb");
+    std::FILE* file = env().openFile(names_.sitePage, "wb");
     if (file == nullptr) {
         print_message(msg::kCannotOpenFile, names_.sitePage.c_str());
         return FramesetWrite::NotCreated;
@@ -245,11 +245,15 @@ D2hCommand::FramesetWrite D2hCommand::writeFrameset(const std::string& page) {
     return FramesetWrite::Written;
 }
 
-void D2hCommand::copySitePage() const {
-    const std::string index = index_copy_path(names_);
-    if (!index.empty()) copy_file(index.c_str(), names_.sitePage.c_str());
-    const std::string htm = htm_copy_path(names_);
-    if (!htm.empty()) copy_file(htm.c_str(), names_.sitePage.c_str());
+// A copy that cannot be written is reported like a short frameset page.
+bool D2hCommand::copySitePage() const {
+    bool copied = true;
+    for (const std::string& copy : {index_copy_path(names_), htm_copy_path(names_)}) {
+        if (copy.empty() || copy_file(copy.c_str(), names_.sitePage.c_str())) continue;
+        print_message(kCannotWriteFile, copy.c_str());
+        copied = false;
+    }
+    return copied;
 }
 
 }  // namespace vane

@@ -23,7 +23,8 @@ private:
     std::string mainPage() const;
     enum class FramesetWrite { Written, NotCreated, Short };
     FramesetWrite writeFrameset(const std::string& page);
-    void copySitePage() const;
+    // False when a copy could not be written (reported).
+    bool copySitePage() const;
 
     // Options.
     std::string indexWidth_ = "150";  // -p

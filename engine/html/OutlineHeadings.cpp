@@ -1,13 +1,12 @@
 #include "html/OutlineHeadings.h"
 
 #include <cstdint>
-#include <fstream>
 #include <map>
 #include <memory>
-#include <sstream>
 #include <utility>
 
 #include "frame/TextUtil.h"
+#include "platform/Env.h"
 #include "word/Word.h"
 
 namespace vane {
@@ -215,18 +214,12 @@ std::string OutlineHeadings::apply(std::string_view html, const std::vector<Para
 }
 
 int OutlineHeadings::applyTo(const std::string& path) const {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return 0;
-    std::ostringstream read;
-    read << in.rdbuf();
-    in.close();
+    std::string read;
+    if (!env().readFile(path, read)) return 0;
     int changed = 0;
-    const std::string html = apply(read.str(), paragraphs, &changed);
+    const std::string html = apply(read, paragraphs, &changed);
     if (changed == 0) return 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return 0;
-    out << html;
-    return out.good() ? changed : 0;
+    return env().writeFile(path, html.data(), html.size()) ? changed : 0;
 }
 
 }  // namespace vane

@@ -1,6 +1,6 @@
 # The files vanecore carries inside itself (site assets, HTML filter program),
 # embedded as byte arrays at build time, and the code that writes them out.
-target_sources(vanecore_engine PRIVATE
+target_sources(vane_html PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/HtmlFilterRunner.cpp
   ${CMAKE_CURRENT_LIST_DIR}/SiteAssets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/StoredBlock.cpp)
@@ -51,8 +51,8 @@ else()
     DEPENDS ${embed_script}
     VERBATIM)
 endif()
-target_sources(vanecore_engine PRIVATE ${site_source} ${filter_source})
-# vanecore_engine belongs to the parent folder: a target here runs the two
+target_sources(vane_html PRIVATE ${site_source} ${filter_source})
+# vane_html belongs to the parent folder: a target here runs the two
 # generating commands before its sources compile.
 add_custom_target(vane_stored_blocks DEPENDS ${site_source} ${filter_source})
-add_dependencies(vanecore_engine vane_stored_blocks)
+add_dependencies(vane_html vane_stored_blocks)

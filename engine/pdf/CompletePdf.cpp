@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Env.h"
+
 #ifdef VANE_HAVE_QPDF
 #define POINTERHOLDER_TRANSITION 4  // the std::shared_ptr interface only
 #include <qpdf/QPDF.hh>
@@ -21,7 +23,7 @@ using FileHandle = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 constexpr long kTailBytes = 1024;
 
 bool has_pdf_frame(const std::string& path) {
-    FileHandle file(std::fopen(path.c_str(), "rb"), &std::fclose);
+    FileHandle file(env().openFile(path, "rb"), &std::fclose);
     if (!file) return false;
     char head[5];
     if (std::fread(head, 1, sizeof head, file.get()) != sizeof head) return false;

@@ -181,7 +181,7 @@ int D2pCommand::produce(int result, bool openOutline, const std::string& closing
         joined = append_file(names_.markFile.c_str(), printed.c_str());
         delete_file(printed.c_str());
     } else {
-        joined = std::rename(printed.c_str(), names_.markFile.c_str()) == 0;
+        joined = env().renameFile(printed, names_.markFile);
     }
     if (joined && !closingMarks.empty()) {
         File file = File::open(names_.markFile.c_str(), "ab");

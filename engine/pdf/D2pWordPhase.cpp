@@ -12,6 +12,7 @@
 #include "pdf/CLinkList.h"
 #include "pdf/DocinfoMarks.h"
 #include "pdf/PrintedPdf.h"
+#include "platform/Env.h"
 #include "word/CDocinfo.h"
 #include "word/HostedPhase.h"
 #include "word/PublishingOpen.h"
@@ -167,7 +168,7 @@ D2pWordPhase::Step D2pWordPhase::process(word::WordSession& session, int& result
 
 void D2pWordPhase::writeMarks() {
     // The document information comes first, before the outline marks.
-    if (std::FILE* file = std::fopen(names_.markFile.c_str(), "wb")) {
+    if (std::FILE* file = env().openFile(names_.markFile, "wb")) {
         const std::string info = docinfo_marks(*docinfo_);
         std::fwrite(info.data(), 1, info.size(), file);
         std::fclose(file);

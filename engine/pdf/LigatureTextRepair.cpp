@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "frame/FileUtil.h"
+#include "platform/Env.h"
 
 #ifdef VANE_HAVE_QPDF
 // Without PointerHolder (qpdf 11 uses std::shared_ptr).
@@ -194,8 +195,8 @@ bool repair_ligature_text(const std::string& producedPath, const std::string& pr
     }
     if (!write_file(repairedPath.c_str(), repairedPdf->getSize(), repairedPdf->getBuffer()))
         throw std::runtime_error("cannot write " + repairedPath);
-    if (std::rename(repairedPath.c_str(), producedPath.c_str()) != 0) {
-        std::remove(repairedPath.c_str());
+    if (!env().renameFile(repairedPath, producedPath)) {
+        env().removeFile(repairedPath);
         throw std::runtime_error("cannot replace " + producedPath);
     }
     return true;

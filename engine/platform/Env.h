@@ -2,8 +2,11 @@
 // tests can replace it (fault injection) and each platform brings its own.
 #pragma once
 
+#include <cstddef>
+#include <cstdio>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "platform/ChildProcess.h"
 #include "platform/DynamicLibrary.h"
@@ -20,6 +23,13 @@ inline constexpr int kArchAMD64 = 9;
 inline constexpr int kArchUnknown = 0xFFFF;
 
 enum class LockResult { Acquired, HeldElsewhere, Failed };
+
+// One name in a directory listing; a symbolic link is neither file nor directory.
+struct DirectoryEntry {
+    enum class Kind { File, Directory, Other };
+    std::string name;
+    Kind kind = Kind::Other;
+};
 
 class Env {
 public:
@@ -59,6 +69,31 @@ public:
     // The folder for this process's temporary files, which the programs it
     // starts use too (they inherit its environment); empty when there is none.
     virtual std::string temporaryDirectory();
+
+    // File services. Paths are native. The standard library's by default,
+    // which serve both platforms; tests override them to make them fail.
+
+    // Opens `path` with the fopen `mode`; null when it cannot be opened. The
+    // caller closes the stream (fclose), whose result tells whether buffered
+    // data reached the file.
+    virtual std::FILE* openFile(const std::string& path, const char* mode);
+    // Reads the whole file into `bytes` through openFile; false when it cannot
+    // be opened or read.
+    bool readFile(const std::string& path, std::string& bytes);
+    // Writes `size` bytes through openFile as the whole file (created or
+    // truncated); a short write or a failed close removes the file and gives false.
+    bool writeFile(const std::string& path, const void* bytes, std::size_t size);
+    // Gives `from` the name `to`; false when it cannot (on Windows also when
+    // `to` exists).
+    virtual bool renameFile(const std::string& from, const std::string& to);
+    // Removes a file or a symbolic link; false when nothing was removed.
+    virtual bool removeFile(const std::string& path);
+    // Creates one directory level; false when it cannot (it exists, or has no parent).
+    virtual bool createDirectory(const std::string& path);
+    // Removes an empty directory.
+    virtual bool removeDirectory(const std::string& path);
+    // The names in `path` (without "." and ".."); false when it cannot be read.
+    virtual bool listDirectory(const std::string& path, std::vector<DirectoryEntry>& entries);
 
     // The platform's default environment.
     static Env& platform();

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "FaultEnv.h"
 #include "TempDir.h"
 #include "frame/File.h"
 
@@ -71,6 +72,53 @@ TEST(FileUtil, ShortWritesFailAndLeaveNoFile) {
     write_text(dir.file("src"), std::string(100000, 'x'));
     EXPECT_FALSE(copy_file("/dev/full", dir.file("src").c_str()));
     EXPECT_FALSE(append_file("/dev/full", dir.file("src").c_str()));
+}
+
+// Each helper reports a file service that fails and leaves no partial file.
+TEST(FileUtil, FailingFileServicesAreReported) {
+    struct Case {
+        const char* name;
+        void (*arm)(test::FaultEnv&);
+        bool (*run)(const TempDir&);
+        const char* absent;  // left behind by none of the failures
+    } const cases[] = {
+        {"write_file, disk full mid-way", [](test::FaultEnv& f) { f.writeBudget = 3; },
+         [](const TempDir& d) { return write_file(d.file("w").c_str(), 8, "abcdefgh"); }, "w"},
+        {"write_file, open refused", [](test::FaultEnv& f) { f.failOpenForWrite = 1; },
+         [](const TempDir& d) { return write_file(d.file("w").c_str(), 8, "abcdefgh"); }, "w"},
+        {"copy_file, disk full mid-way", [](test::FaultEnv& f) { f.writeBudget = 50000; },
+         [](const TempDir& d) { return copy_file(d.file("dst").c_str(), d.file("src").c_str()); }, nullptr},
+        {"append_file, disk full", [](test::FaultEnv& f) { f.writeBudget = 0; },
+         [](const TempDir& d) { return append_file(d.file("dst").c_str(), d.file("src").c_str()); }, nullptr},
+        {"ensure_directory, creation refused", [](test::FaultEnv& f) { f.failCreateDirectory = 1; },
+         [](const TempDir& d) { return ensure_directory(d.file("new").c_str()); }, "new"},
+        {"delete_tree, one removal refused", [](test::FaultEnv& f) { f.failRemove = 2; },
+         [](const TempDir& d) { return delete_tree(d.file("tree").c_str()); }, nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        const auto prepare = [&dir] {
+            std::filesystem::remove_all(dir.file("new"));
+            std::filesystem::remove(dir.file("w"));
+            write_text(dir.file("src"), std::string(100000, 'x'));
+            std::filesystem::create_directories(dir.file("tree/sub"));
+            for (const char* name : {"tree/a", "tree/b", "tree/sub/c"}) write_text(dir.file(name), "x");
+        };
+        prepare();
+        {
+            test::FaultEnv clean;  // the same services without a fault succeed
+            EXPECT_TRUE(c.run(dir));
+            EXPECT_EQ(clean.refusedWrites, 0);
+        }
+        prepare();
+        test::FaultEnv fault;
+        c.arm(fault);
+        EXPECT_FALSE(c.run(dir));
+        if (c.absent != nullptr) {
+            EXPECT_FALSE(std::filesystem::exists(dir.file(c.absent)));
+        }
+    }
 }
 
 TEST(FileUtil, WriteFile) {

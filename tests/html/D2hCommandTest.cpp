@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "D2hTestEnv.h"
+#include "FaultEnv.h"
 #include "Golden.h"
 #include "TempDir.h"
 #include "TestHost.h"
@@ -494,6 +495,47 @@ TEST_F(D2hCommandTest, FilterThatCannotBeWrittenLeavesTheHtmlUnfiltered) {
               std::string::npos)
         << read_file(out("manual_2.html"));
     EXPECT_NE(read_file(out("manual_1.html")).find("href=\"manual_2.html#install\""), std::string::npos);
+}
+
+// A disk that fills while the site is written, a file that cannot be created
+// (the last ones are the frameset's copies) or a refused rename: the run ends
+// with an error result and never reports success. The faults are placed from
+// a clean run's own count of writes.
+TEST_F(D2hCommandTest, FailedSiteWritesEndInAnError) {
+    long long bytes = 0;
+    int opens = 0;
+    {
+        test::FaultEnv count;
+        ASSERT_EQ(run({"-e", document}), 0) << host.output();
+        bytes = count.bytesWritten;
+        opens = count.opensForWrite;
+        ASSERT_GT(count.renames, 0);
+    }
+    ASSERT_GT(opens, 10);
+    struct Case {
+        const char* name;
+        long long budget;
+        int failOpen;
+        int failRename;
+    } const cases[] = {
+        {"nothing more after the working copy", static_cast<long long>(kDocumentBytes.size()), 0, 0},
+        {"disk full half-way", bytes / 2, 0, 0},
+        {"disk full before the last byte", bytes - 1, 0, 0},
+        {"the last file is refused", -1, opens, 0},
+        {"the file before it is refused", -1, opens - 1, 0},
+        {"a file half-way is refused", -1, opens / 2, 0},
+        {"the filtered page cannot take the site page's name", -1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::FaultEnv fault;
+        fault.writeBudget = c.budget;
+        fault.failOpenForWrite = c.failOpen;
+        fault.failRename = c.failRename;
+        EXPECT_NE(run({"-e", document}), 0) << host.output();
+        EXPECT_FALSE(printed("Process terminated successfully")) << host.output();
+        EXPECT_EQ(read_file(document), kDocumentBytes);
+    }
 }
 
 }  // namespace

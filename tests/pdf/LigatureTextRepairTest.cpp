@@ -7,6 +7,7 @@
 #include <set>
 #include <string>
 
+#include "FaultEnv.h"
 #include "TempDir.h"
 #include "pdf/LigatureTextRepair.h"
 
@@ -171,6 +172,38 @@ TEST(LigatureTextRepair, AFullDiskKeepsTheProducedPdfAndFails) {
     std::filesystem::create_symlink("/dev/full", produced + ".repaired");
     EXPECT_THROW(repair_ligature_text(produced, printed), std::runtime_error);
     EXPECT_EQ(test::read_file(produced), garbled);
+}
+
+// Each file service the repair needs, failing in turn: the producer's PDF is
+// kept as it was, nothing is left beside it and the failure is reported.
+TEST(LigatureTextRepair, AFailingWriteOrRenameKeepsTheProducedPdf) {
+    struct Case {
+        const char* name;
+        long long budget;
+        int failOpen;
+        int failRename;
+    } const cases[] = {
+        {"no room at all", 0, 0, 0},
+        {"room for a part of the file", 200, 0, 0},
+        {"the file cannot be created", -1, 1, 0},
+        {"the rename is refused", -1, 0, 1},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        const std::string printed = dir.file("printed.pdf");
+        const std::string produced = dir.file("out.pdf");
+        test::write_text(printed, pdf_with_map(cmap("1 beginbfchar\n<05> <00740069>\nendbfchar\n")));
+        const std::string garbled = pdf_with_map(cmap("1 beginbfchar\n<05> <74006900>\nendbfchar\n"));
+        test::write_text(produced, garbled);
+        test::FaultEnv fault;
+        fault.writeBudget = c.budget;
+        fault.failOpenForWrite = c.failOpen;
+        fault.failRename = c.failRename;
+        EXPECT_THROW(repair_ligature_text(produced, printed), std::runtime_error);
+        EXPECT_EQ(test::read_file(produced), garbled);
+        EXPECT_FALSE(std::filesystem::exists(produced + ".repaired"));
+    }
 }
 
 #endif

@@ -10,6 +10,7 @@
 #include <sstream>
 #include <tuple>
 
+#include "frame/TextUtil.h"
 #include "word/office/UnoProps.h"
 
 namespace vane {
@@ -52,24 +53,6 @@ std::optional<std::string> attribute(std::string_view tag, std::string_view name
         return std::string(tag.substr(open + 1, close - open - 1));
     }
     return std::nullopt;
-}
-
-void append_utf8(std::string& out, std::uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x110000) {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 // The character reference at `at` ('&') decoded onto `out`; its length, 0
