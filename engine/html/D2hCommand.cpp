@@ -213,7 +213,7 @@ int D2hCommand::publish() {
             result = result::kFramesetPage;
             break;
     }
-    if (!copySitePage()) result = kResultFrameset;
+    if (!copySitePage()) result = result::kFramesetPage;
     if (!reuse_) {
         delete_file(names_.workingCopy.c_str());
         delete_file(names_.fullHtml.c_str());
@@ -250,7 +250,7 @@ bool D2hCommand::copySitePage() const {
     bool copied = true;
     for (const std::string& copy : {index_copy_path(names_), htm_copy_path(names_)}) {
         if (copy.empty() || copy_file(copy.c_str(), names_.sitePage.c_str())) continue;
-        print_message(kCannotWriteFile, copy.c_str());
+        print_message(msg::kCannotWriteFile, copy.c_str());
         copied = false;
     }
     return copied;
