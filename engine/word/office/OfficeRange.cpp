@@ -148,10 +148,8 @@ void OfficeRange::select() {
     uno_call("Range.Select", [&] {
         DocumentSession& document = open();
         if (story_) {
-            const word::TextSpan kept = word::TextSpan::clamped(start_, end_, story_->end());
             document.select(document.selectionStart, document.selectionStart);
-            story_->selectionStart = kept.start;
-            story_->selectionEnd = kept.end;
+            story_->selection = word::TextSpan::clamped(start_, end_, story_->end());
             document.story = story_;
         } else {
             document.select(start_, end_);

@@ -29,15 +29,13 @@ DocumentSession& OfficeSelection::open() const {
 ParagraphMap& OfficeSelection::map() const { return story() ? story()->map() : document_->map(); }
 
 TextSpan OfficeSelection::span() const {
-    if (const OfficeStory* text = story()) return {text->selectionStart, text->selectionEnd};
+    if (const OfficeStory* text = story()) return text->selection;
     return {document_->selectionStart, document_->selectionEnd};
 }
 
 void OfficeSelection::set(const TextSpan& span, bool atLineEnd) {
     if (OfficeStory* text = story()) {
-        const TextSpan kept = TextSpan::clamped(span.start, span.end, text->end());
-        text->selectionStart = kept.start;
-        text->selectionEnd = kept.end;
+        text->selection = TextSpan::clamped(span.start, span.end, text->end());
     } else {
         document_->select(span.start, span.end);
     }
