@@ -92,6 +92,36 @@ TEST(FakeSelection, Movements) {
     }
 }
 
+// What a move returns: the engine stops walking when a move reports 0.
+TEST(FakeSelection, MoveCounts) {
+    struct Case {
+        const char* name;
+        int start, end;
+        int unit, count;
+        int returned, expectAt;
+    };
+    const Case cases[] = {
+        {"a character at the last caret", 73, 73, kUnitCharacter, 1, 0, 73},
+        {"characters up to the last caret", 70, 70, kUnitCharacter, 50, 3, 73},
+        {"zero collapses to the start", 20, 25, kUnitCharacter, 0, 0, 20},
+        {"collapsing forward counts one line", 20, 25, kUnitLine, 1, 1, 25},
+        {"collapse and a line down", 20, 25, kUnitLine, 2, 2, 34},
+        {"a line up", 40, 40, kUnitLine, -1, -1, 13},
+        {"a paragraph forward", 20, 20, kUnitParagraph, 1, 1, 50},
+        {"a paragraph back from inside one", 20, 20, kUnitParagraph, -1, -1, 13},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FakeWord fake;
+        write_sample(fake.document());
+        OpenFake w;
+        select(w, c.start, c.end);
+        EXPECT_EQ(w.sel->move(c.unit, c.count), c.returned);
+        EXPECT_EQ(w.sel->start(), c.expectAt);
+        EXPECT_EQ(w.sel->range()->end(), c.expectAt);
+    }
+}
+
 TEST(FakeSelection, InformationFromTheLines) {
     struct Case {
         const char* name;

@@ -5,7 +5,7 @@
 #include <com/sun/star/lang/XMultiServiceFactory.hpp>
 
 #include "word/office/OfficeDocuments.h"
-#include "word/office/OfficeSelectionSwitch.h"
+#include "word/office/OfficeSelection.h"
 #include "word/office/PipeStats.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
@@ -71,7 +71,7 @@ std::unique_ptr<word::Selection> OfficeApplication::selection() {
     return uno_call("Selection", [&]() -> std::unique_ptr<word::Selection> {
         session_->office();
         if (!session_->active) throw std::runtime_error("no document is open");
-        return std::make_unique<OfficeSelectionSwitch>(session_, session_->active);
+        return std::make_unique<OfficeSelection>(session_, session_->active);
     });
 }
 

@@ -19,7 +19,7 @@
 #include "word/office/FieldCodeRange.h"
 #include "word/office/HyperlinkScan.h"
 #include "word/office/OfficeField.h"
-#include "word/office/OfficeStoryRange.h"
+#include "word/office/OfficeRange.h"
 #include "word/office/TocBookmarks.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
@@ -277,7 +277,7 @@ std::unique_ptr<word::Field> OfficeField::next() {
 
 void OfficeField::select() {
     if (story_ != nullptr) {
-        OfficeStoryRange(session_, document_, story_, info().start, info().end).select();
+        OfficeRange(session_, document_, story_, info().start, info().end).select();
         return;
     }
     uno_call("Field.Select", [&] {

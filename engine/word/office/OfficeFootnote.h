@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "word/Footnote.h"
-#include "word/office/OfficeStoryRange.h"
+#include "word/office/OfficeRange.h"
 
 namespace vane {
 
@@ -20,7 +20,7 @@ public:
           anchor_(std::move(anchor)) {}
 
     std::unique_ptr<word::Range> range() override {
-        return std::make_unique<OfficeStoryRange>(session_, document_, story_, 0, story_->end());
+        return std::make_unique<OfficeRange>(session_, document_, story_, 0, story_->end());
     }
     // Throws WordError when the mark lies outside the main text (a text box, a table the map skips).
     std::unique_ptr<word::Range> reference() override;

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "word/HeaderFooter.h"
-#include "word/office/OfficeStoryRange.h"
+#include "word/office/OfficeRange.h"
 
 namespace vane {
 
@@ -16,7 +16,7 @@ public:
 
     std::unique_ptr<word::Range> range() override {
         const int end = story_->empty() ? 0 : story_->end();
-        return std::make_unique<OfficeStoryRange>(session_, document_, story_, 0, end);
+        return std::make_unique<OfficeRange>(session_, document_, story_, 0, end);
     }
 
 private:

@@ -10,7 +10,6 @@
 #include "word/office/OfficeRange.h"
 #include "word/office/OfficeShape.h"
 #include "word/office/OfficeShapes.h"
-#include "word/office/OfficeStoryRange.h"
 #include "word/office/TocBookmarks.h"
 #include "word/office/UnoCall.h"
 
@@ -73,7 +72,7 @@ std::unique_ptr<word::Range> OfficeHyperlink::range() {
     if (document_->closed()) throw word::WordError("Hyperlink.Range: the document is closed");
     if (link_.kind == word::kHyperlinkShape) throw word::WordError("Hyperlink.Range: the link is on a shape");
     if (story_)
-        return std::make_unique<OfficeStoryRange>(session_, document_, story_, link_.start, link_.end);
+        return std::make_unique<OfficeRange>(session_, document_, story_, link_.start, link_.end);
     return std::make_unique<OfficeRange>(session_, document_, link_.start, link_.end);
 }
 

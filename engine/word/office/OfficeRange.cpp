@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include "word/TextSpan.h"
 #include "word/WordConstants.h"
+#include "word/office/HyperlinkScan.h"
+#include "word/office/LineWalker.h"
 #include "word/office/OfficeFields.h"
 #include "word/office/OfficeFont.h"
 #include "word/office/OfficeHyperlinks.h"
@@ -23,21 +26,33 @@ std::string word_text(const std::string& officeText) {
 
 DocumentSession& OfficeRange::open() const {
     if (document_->closed()) throw std::runtime_error("the document is closed");
+    if (story_) session_->office();
     return *document_;
+}
+
+ParagraphMap& OfficeRange::map() const { return story_ ? story_->map() : document_->map(); }
+
+const PageStyleInfo& OfficeRange::storyPageStyle() {
+    DocumentSession& document = open();
+    LineWalker walker(document, story_->map());
+    return document.geometry().page(walker.place(start_).page);
 }
 
 std::string OfficeRange::text() {
     return uno_call("Range.Text", [&]() -> std::string {
-        ParagraphMap& map = open().map();
+        open();
         std::string out;
-        const auto& entries = map.entries();
-        for (int i = map.entryAt(start_); i < static_cast<int>(entries.size()); ++i) {
+        if (story_ && story_->empty()) return out;
+        ParagraphMap& paragraphs = map();
+        const auto& entries = paragraphs.entries();
+        if (entries.empty()) return out;
+        for (int i = paragraphs.entryAt(start_); i < static_cast<int>(entries.size()); ++i) {
             const auto& entry = entries[static_cast<std::size_t>(i)];
             if (entry.start >= end_) break;
             const int from = std::max(start_, entry.start);
             const int to = std::min(end_, entry.end());
             const int textEnd = std::min(to, entry.start + entry.length);
-            if (textEnd > from) out += word_text(utf8(map.cursorOver(from, textEnd)->getString()));
+            if (textEnd > from) out += word_text(utf8(paragraphs.cursorOver(from, textEnd)->getString()));
             if (to == entry.end()) out += '\r';
         }
         return out;
@@ -46,7 +61,8 @@ std::string OfficeRange::text() {
 
 std::unique_ptr<word::Font> OfficeRange::font() {
     return uno_call("Range.Font", [&]() -> std::unique_ptr<word::Font> {
-        const auto set = props(open().map().span(start_, end_));
+        open();
+        const auto set = props(map().span(start_, end_));
         float size = static_cast<float>(word::kUndefined);
         const auto value = set->getPropertyValue("CharHeight");
         if (value.hasValue()) value >>= size;
@@ -55,13 +71,15 @@ std::unique_ptr<word::Font> OfficeRange::font() {
 }
 
 std::unique_ptr<word::Paragraphs> OfficeRange::paragraphs() {
+    if (story_) throw word::WordError("Range.Paragraphs: not available for this story");
     return uno_call("Range.Paragraphs", [&]() -> std::unique_ptr<word::Paragraphs> {
-        ParagraphMap& map = open().map();
-        const int first = map.entryAt(start_);
-        const int last = map.entryAt(std::max(start_, end_ - 1));
+        open();
+        ParagraphMap& paragraphs = map();
+        const int first = paragraphs.entryAt(start_);
+        const int last = paragraphs.entryAt(std::max(start_, end_ - 1));
         std::vector<int> starts;
         for (int i = first; i <= last; ++i)
-            starts.push_back(map.entries()[static_cast<std::size_t>(i)].start);
+            starts.push_back(paragraphs.entries()[static_cast<std::size_t>(i)].start);
         return std::make_unique<OfficeParagraphs>(session_, document_, std::move(starts));
     });
 }
@@ -69,6 +87,10 @@ std::unique_ptr<word::Paragraphs> OfficeRange::paragraphs() {
 std::unique_ptr<word::Sections> OfficeRange::sections() {
     return uno_call("Range.Sections", [&]() -> std::unique_ptr<word::Sections> {
         DocumentSession& document = open();
+        if (story_) {
+            return std::make_unique<OfficeSections>(session_, document_,
+                                                    std::vector<PageStyleInfo>{storyPageStyle()});
+        }
         std::vector<PageStyleInfo> styles{document.pageStyleAt(start_)};
         const PageStyleInfo& last = document.pageStyleAt(std::max(start_, end_ - 1));
         if (last.name != styles.front().name) styles.push_back(last);
@@ -78,22 +100,33 @@ std::unique_ptr<word::Sections> OfficeRange::sections() {
 
 std::unique_ptr<word::Fields> OfficeRange::fields() {
     open();
-    return std::make_unique<OfficeFields>(session_, document_, nullptr, start_, end_);
+    return std::make_unique<OfficeFields>(session_, document_, story_, start_, end_);
 }
 
 std::unique_ptr<word::Hyperlinks> OfficeRange::hyperlinks() {
-    return OfficeHyperlinks::ofMainText(session_, document_, start_, end_);
+    if (!story_) return OfficeHyperlinks::ofMainText(session_, document_, start_, end_);
+    return uno_call("Range.Hyperlinks", [&]() -> std::unique_ptr<word::Hyperlinks> {
+        open();
+        std::vector<FoundLink> inside;
+        if (story_->empty()) return std::make_unique<OfficeHyperlinks>(session_, document_, story_, inside);
+        for (const FoundLink& link : scan_links(story_->map())) {
+            if (link.start < end_ && link.end > start_) inside.push_back(link);
+        }
+        return std::make_unique<OfficeHyperlinks>(session_, document_, story_, std::move(inside));
+    });
 }
 
 std::unique_ptr<word::Style> OfficeRange::style() {
     return uno_call("Range.Style", [&]() -> std::unique_ptr<word::Style> {
-        ParagraphMap& map = open().map();
-        const int first = map.entryAt(start_);
-        const int last = map.entryAt(std::max(start_, end_ - 1));
+        open();
+        ParagraphMap& paragraphs = map();
+        const int first = paragraphs.entryAt(start_);
+        // A story's range reports the style of its first paragraph.
+        const int last = story_ ? first : paragraphs.entryAt(std::max(start_, end_ - 1));
         std::string name;
         for (int i = first; i <= last; ++i) {
             const std::string own =
-                prop_text(props(map.entries()[static_cast<std::size_t>(i)].paragraph), "ParaStyleName");
+                prop_text(props(paragraphs.entries()[static_cast<std::size_t>(i)].paragraph), "ParaStyleName");
             if (i != first && own != name) return nullptr;
             name = own;
         }
@@ -104,6 +137,7 @@ std::unique_ptr<word::Style> OfficeRange::style() {
 std::unique_ptr<word::PageSetup> OfficeRange::pageSetup() {
     return uno_call("Range.PageSetup", [&]() -> std::unique_ptr<word::PageSetup> {
         DocumentSession& document = open();
+        if (story_) return std::make_unique<OfficePageSetup>(std::vector<PageStyleInfo>{storyPageStyle()});
         std::vector<PageStyleInfo> styles{document.pageStyleAt(start_)};
         styles.push_back(document.pageStyleAt(std::max(start_, end_ - 1)));
         return std::make_unique<OfficePageSetup>(styles);
@@ -112,7 +146,14 @@ std::unique_ptr<word::PageSetup> OfficeRange::pageSetup() {
 
 void OfficeRange::select() {
     uno_call("Range.Select", [&] {
-        open().select(start_, end_);
+        DocumentSession& document = open();
+        if (story_) {
+            document.select(document.selectionStart, document.selectionStart);
+            story_->selection = word::TextSpan::clamped(start_, end_, story_->end());
+            document.story = story_;
+        } else {
+            document.select(start_, end_);
+        }
         session_->active = document_;
     });
 }

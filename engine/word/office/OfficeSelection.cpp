@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <com/sun/star/container/XNameAccess.hpp>
 #include <com/sun/star/text/XBookmarksSupplier.hpp>
-#include <com/sun/star/text/XPageCursor.hpp>
 #include <com/sun/star/text/XTextContent.hpp>
 #include <com/sun/star/view/XLineCursor.hpp>
 #include <com/sun/star/view/XViewCursor.hpp>
+#include <limits>
 #include <stdexcept>
 
 #include "word/office/OfficePageSetup.h"
@@ -26,13 +26,54 @@ DocumentSession& OfficeSelection::open() const {
     return *document_;
 }
 
+ParagraphMap& OfficeSelection::map() const { return story() ? story()->map() : document_->map(); }
+
+TextSpan OfficeSelection::span() const {
+    if (const OfficeStory* text = story()) return text->selection;
+    return {document_->selectionStart, document_->selectionEnd};
+}
+
+void OfficeSelection::set(const TextSpan& span, bool atLineEnd) {
+    if (OfficeStory* text = story()) {
+        text->selection = TextSpan::clamped(span.start, span.end, text->end());
+    } else {
+        document_->select(span.start, span.end);
+    }
+    document_->atLineEnd = atLineEnd;
+}
+
+bool OfficeSelection::collapsedAtLineEnd() const { return document_->atLineEnd && span().collapsed(); }
+
+template <typename Rule>
+int OfficeSelection::apply(Rule rule) {
+    TextSpan current = span();
+    // The main text's selection may stand on page starts after its text
+    // (the pages of notes): the session keeps it in bounds.
+    const int limit = story() ? story()->end() : std::numeric_limits<int>::max();
+    SelectionRules rules(map().paragraphs(), current, limit);
+    int moved = 0;
+    try {
+        moved = rule(rules);
+    } catch (const std::invalid_argument& e) {
+        throw std::runtime_error(e.what());
+    }
+    set(current);
+    return moved;
+}
+
+PageGeometry::Place OfficeSelection::place(int position) {
+    if (story()) return walker().place(position);
+    return document_->placeOf(position);
+}
+
 std::unique_ptr<Range> OfficeSelection::rangeOf(int start, int end) const {
-    return std::make_unique<OfficeRange>(session_, document_, start, end);
+    return std::make_unique<OfficeRange>(session_, document_, document_->story, start, end);
 }
 
 std::unique_ptr<Range> OfficeSelection::goTo(int what, int which, std::optional<int> count,
                                              const std::string& name) {
     return uno_call("Selection.GoTo", [&]() -> std::unique_ptr<Range> {
+        // Targets lie in the main text: going there leaves a story.
         open();
         switch (what) {
             case kGoToPage:
@@ -135,228 +176,153 @@ std::unique_ptr<Range> OfficeSelection::goToBookmark(const std::string& name) {
     return rangeOf(start, end);
 }
 
-int OfficeSelection::lineEdge(int position, bool end) {
-    DocumentSession& document = open();
-    ParagraphMap& map = document.map();
-    const auto view = document.viewCursor();
-    view->gotoRange(as_range(map.cursorAt(position)), false);
-    const Reference<css::view::XLineCursor> line(view, UNO_QUERY_THROW);
-    if (end)
-        line->gotoEndOfLine(false);
-    else
-        line->gotoStartOfLine(false);
-    return map.positionOf(view->getStart());
-}
-
-int OfficeSelection::paragraphStep(int position, int count, int& moved) {
-    ParagraphMap& map = open().map();
-    const auto& entries = map.entries();
-    int index = map.entryAt(position);
-    moved = 0;
-    if (count > 0) {
-        while (moved < count && index + 1 < static_cast<int>(entries.size())) {
-            ++index;
-            ++moved;
-        }
-        if (moved < count && position < map.storyEnd() - 1) {
-            ++moved;
-            return map.storyEnd() - 1;
-        }
-        return moved == 0 ? position : entries[static_cast<std::size_t>(index)].start;
-    }
-    // Backwards: first to the start of the paragraph holding the position.
-    if (position > entries[static_cast<std::size_t>(index)].start) {
-        ++moved;
-        position = entries[static_cast<std::size_t>(index)].start;
-    }
-    while (moved < -count && index > 0) {
-        --index;
-        ++moved;
-        position = entries[static_cast<std::size_t>(index)].start;
-    }
-    return position;
-}
-
 int OfficeSelection::startOf(int unit, int extend) {
     return uno_call("Selection.StartOf", [&] {
-        DocumentSession& document = open();
-        const int old = document.selectionStart;
-        int target = 0;
-        if (unit == kUnitParagraph) {
-            ParagraphMap& map = document.map();
-            target = map.entries()[static_cast<std::size_t>(map.entryAt(old))].start;
-        } else if (unit == kUnitLine) {
-            target = lineEdge(old, false);
-        } else if (unit != kUnitStory) {
-            throw std::runtime_error("unit not supported");
+        open();
+        if (unit == kUnitLine) {
+            const int target = walker().lineStart(span().start);
+            return apply([&](SelectionRules& rules) { return rules.startAt(target, extend); });
         }
-        document.select(target, extend == kExtend ? document.selectionEnd : target);
-        return target - old;
+        return apply([&](SelectionRules& rules) { return rules.startOf(unit, extend); });
     });
 }
 
 int OfficeSelection::endOf(int unit, int extend) {
     return uno_call("Selection.EndOf", [&] {
-        DocumentSession& document = open();
-        ParagraphMap& map = document.map();
-        const int old = document.selectionEnd;
-        int target = map.storyEnd();
-        if (unit == kUnitParagraph) {
-            const int last = old > document.selectionStart ? old - 1 : old;
-            target = map.entries()[static_cast<std::size_t>(map.entryAt(last))].end();
-        } else if (unit == kUnitLine) {
-            target = lineEdge(old, true);
-        } else if (unit != kUnitStory) {
-            throw std::runtime_error("unit not supported");
-        }
-        document.select(extend == kExtend ? document.selectionStart : target, target);
-        return target - old;
+        open();
+        if (unit != kUnitLine) return apply([&](SelectionRules& rules) { return rules.endOf(unit, extend); });
+        const TextSpan old = span();
+        bool wrapped = false;
+        const int target = walker().lineEnd(old.end, wrapped);
+        const int start = extend == kExtend ? old.start : target;
+        set({start, target}, wrapped && start == target);
+        return target - old.end;
     });
 }
 
 int OfficeSelection::move(int unit, int count) {
     return uno_call("Selection.Move", [&] {
-        DocumentSession& document = open();
-        const int last = document.map().storyEnd() - 1;
-        int moved = 0;
-        int position = count >= 0 ? document.selectionEnd : document.selectionStart;
-        if (count == 0) {
-            document.select(document.selectionStart, document.selectionStart);
-            return 0;
-        }
-        int remaining = count > 0 ? count : -count;
-        if (document.selectionEnd > document.selectionStart) {
-            // Collapsing toward the move counts as one unit.
-            moved = 1;
-            --remaining;
-        }
-        if (unit == kUnitCharacter) {
-            const int target = std::clamp(position + (count > 0 ? remaining : -remaining), 0, last);
-            moved += target > position ? target - position : position - target;
-            position = target;
-        } else if (unit == kUnitParagraph) {
-            int steps = 0;
-            if (remaining > 0) position = paragraphStep(position, count > 0 ? remaining : -remaining, steps);
-            moved += steps;
-        } else {
-            throw std::runtime_error("unit not supported");
-        }
-        position = std::min(position, last);
-        document.select(position, position);
-        return count > 0 ? moved : -moved;
+        open();
+        if (unit == kUnitLine) return moveLines(count);
+        const int moved = apply([&](SelectionRules& rules) { return rules.move(unit, count); });
+        // Moving forward onto a wrap point ends the line moved along: the
+        // selection is shown at that line's end, not at the next line's start.
+        if (unit == kUnitCharacter && count > 0) document_->atLineEnd = walker().wrapsAt(span().start);
+        return moved;
     });
+}
+
+int OfficeSelection::moveLines(int count) {
+    const TextSpan old = span();
+    const bool fromLineEnd = collapsedAtLineEnd();
+    int position = count > 0 ? old.end : old.start;
+    int remaining = count > 0 ? count : -count;
+    int moved = 0;
+    if (!old.collapsed() && count != 0) {
+        // Collapsing toward the move counts as one unit.
+        moved = 1;
+        --remaining;
+    }
+    if (remaining > 0) {
+        int lines = 0;
+        // A selection shown at a line's end moves from that line.
+        position = walker().lineDown(fromLineEnd ? position - 1 : position, count > 0 ? remaining : -remaining,
+                                     lines);
+        moved += lines;
+    }
+    position = std::min(position, map().paragraphs().lastCaret());
+    set({position, position});
+    return count >= 0 ? moved : -moved;
 }
 
 int OfficeSelection::moveStart(int unit, int count) {
     return uno_call("Selection.MoveStart", [&] {
-        DocumentSession& document = open();
-        const int old = document.selectionStart;
-        int target = old;
-        if (unit == kUnitCharacter) {
-            target = std::clamp(old + count, 0, document.map().storyEnd());
-        } else if (unit == kUnitParagraph) {
-            int steps = 0;
-            target = paragraphStep(old, count, steps);
-        } else {
-            throw std::runtime_error("unit not supported");
-        }
-        document.select(target, std::max(target, document.selectionEnd));
-        return target - old;
+        open();
+        return apply([&](SelectionRules& rules) { return rules.moveStart(unit, count); });
     });
 }
 
 int OfficeSelection::moveEnd(int unit, int count) {
     return uno_call("Selection.MoveEnd", [&] {
-        DocumentSession& document = open();
-        ParagraphMap& map = document.map();
-        const int old = document.selectionEnd;
-        int target = old;
-        if (unit == kUnitCharacter) {
-            target = std::clamp(old + count, 0, map.storyEnd());
-        } else if (unit == kUnitParagraph) {
-            const auto& entries = map.entries();
-            int index = map.entryAt(old > 0 ? old - 1 : 0);
-            if (count > 0) {
-                // To the end of the paragraph, then of the following ones.
-                int steps = count;
-                if (old >= entries[static_cast<std::size_t>(index)].end()) ++index;
-                index = std::min(index + steps - 1, static_cast<int>(entries.size()) - 1);
-                target = entries[static_cast<std::size_t>(index)].end();
-            } else if (count < 0) {
-                int steps = 0;
-                target = paragraphStep(old, count, steps);
-            }
-        } else {
-            throw std::runtime_error("unit not supported");
-        }
-        target = std::clamp(target, 0, map.storyEnd());
-        int start = std::min(document.selectionStart, target);
+        open();
         // Growing over the end of a contents entry (a hyperlink field in the
         // word processor) selects the entry from its start.
-        if (!document.story) {
-            for (const auto& [entryStart, entryEnd] : document.tocEntrySpans) {
-                const bool grows = old <= entryEnd && entryEnd <= target && old < target;
-                if (grows && entryStart < start && start < entryEnd)
-                    start = entryStart;
-            }
+        std::vector<TextSpan> entries;
+        if (!story()) {
+            for (const auto& [start, end] : document_->tocEntrySpans) entries.emplace_back(start, end);
         }
-        document.select(start, target);
-        return target - old;
+        return apply([&](SelectionRules& rules) { return rules.moveEnd(unit, count, entries); });
     });
 }
 
 void OfficeSelection::collapse(int direction) {
     uno_call("Selection.Collapse", [&] {
-        DocumentSession& document = open();
-        const int at = direction == kCollapseEnd ? document.selectionEnd : document.selectionStart;
-        document.select(at, at);
+        open();
+        const bool lineEnd = document_->atLineEnd;
+        apply([&](SelectionRules& rules) {
+            rules.collapse(direction);
+            return 0;
+        });
+        document_->atLineEnd = direction == kCollapseEnd && lineEnd;
     });
 }
 
 int OfficeSelection::homeKey(int unit, int extend) {
     return uno_call("Selection.HomeKey", [&] {
-        DocumentSession& document = open();
-        const int old = document.selectionStart;
+        open();
         int target = 0;
-        if (unit == kUnitLine)
-            target = lineEdge(old, false);
-        else if (unit != kUnitStory)
+        if (unit == kUnitLine) {
+            const int old = span().start;
+            target = walker().lineStart(collapsedAtLineEnd() ? old - 1 : old);
+        } else if (unit != kUnitStory) {
             throw std::runtime_error("unit not supported");
-        document.select(target, extend == kExtend ? document.selectionEnd : target);
-        return target - old;
+        }
+        return apply([&](SelectionRules& rules) { return rules.startAt(target, extend); });
     });
 }
 
 int OfficeSelection::endKey(int unit, int extend) {
     return uno_call("Selection.EndKey", [&] {
-        DocumentSession& document = open();
-        const int old = document.selectionEnd;
-        int target = document.map().storyEnd() - 1;
-        if (unit == kUnitLine)
-            target = lineEdge(old, true);
-        else if (unit != kUnitStory)
+        open();
+        const TextSpan old = span();
+        int target = map().paragraphs().lastCaret();
+        bool wrapped = false;
+        if (unit == kUnitLine) {
+            // Already at the end of the line it is shown on, or to the end of its line.
+            wrapped = collapsedAtLineEnd();
+            target = wrapped ? old.end : walker().lineEnd(old.end, wrapped);
+        } else if (unit != kUnitStory) {
             throw std::runtime_error("unit not supported");
-        document.select(extend == kExtend ? document.selectionStart : target, target);
-        return target - old;
+        }
+        const int start = extend == kExtend ? old.start : target;
+        set({start, target}, wrapped && start == target);
+        return target - old.end;
     });
 }
 
 double OfficeSelection::information(int code) {
     return uno_call("Selection.Information", [&]() -> double {
-        DocumentSession& document = open();
+        open();
+        const TextSpan now = span();
         switch (code) {
             case kInfoActiveEndPageNumber:
-                return document.placeOf(document.selectionEnd).page;
+                return place(now.end).page;
             case kInfoHorizontalPosition:
-                return static_cast<float>(document.placeOf(document.selectionStart).x);
-            case kInfoVerticalPosition:
+            case kInfoVerticalPosition: {
+                const bool horizontal = code == kInfoHorizontalPosition;
+                if (collapsedAtLineEnd()) {
+                    const auto atEnd = walker().placeAtLineEnd(now.start);
+                    return static_cast<float>(horizontal ? atEnd.x : atEnd.y);
+                }
+                if (horizontal) return static_cast<float>(place(now.start).x);
                 // The top of the text, as the word processor reports it, not
                 // of a line made taller than its text.
-                return static_cast<float>(document.textPlaceOf(document.selectionStart).y);
+                return static_cast<float>(story() ? walker().place(now.start).y
+                                                  : document_->textPlaceOf(now.start).y);
+            }
             case kInfoWithInTable: {
-                ParagraphMap& map = document.map();
-                const auto& entry =
-                    map.entries()[static_cast<std::size_t>(map.entryAt(document.selectionStart))];
+                ParagraphMap& paragraphs = map();
+                const auto& entry = paragraphs.entries()[static_cast<std::size_t>(paragraphs.entryAt(now.start))];
                 return entry.textIndex != 0 ? kInfoTrue : kInfoFalse;
             }
             default:
@@ -367,20 +333,28 @@ double OfficeSelection::information(int code) {
 
 std::unique_ptr<Range> OfficeSelection::range() {
     return uno_call("Selection.Range", [&]() -> std::unique_ptr<Range> {
-        DocumentSession& document = open();
-        return rangeOf(document.selectionStart, document.selectionEnd);
+        open();
+        const TextSpan now = span();
+        return rangeOf(now.start, now.end);
     });
 }
 
 int OfficeSelection::start() {
-    return uno_call("Selection.Start", [&] { return open().selectionStart; });
+    return uno_call("Selection.Start", [&] {
+        open();
+        return span().start;
+    });
 }
 
 std::unique_ptr<PageSetup> OfficeSelection::pageSetup() {
     return uno_call("Selection.PageSetup", [&]() -> std::unique_ptr<PageSetup> {
         DocumentSession& document = open();
-        return std::make_unique<OfficePageSetup>(
-            std::vector<PageStyleInfo>{document.pageStyleAt(document.selectionStart)});
+        const int at = span().start;
+        if (story()) {
+            return std::make_unique<OfficePageSetup>(
+                std::vector<PageStyleInfo>{document.geometry().page(walker().place(at).page)});
+        }
+        return std::make_unique<OfficePageSetup>(std::vector<PageStyleInfo>{document.pageStyleAt(at)});
     });
 }
 

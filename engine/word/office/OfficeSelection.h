@@ -1,11 +1,16 @@
-// The selection of a document, kept as two linear positions; the office's
-// view cursor is moved there only to read layout (lines, pages, positions).
+// The application's selection, in the main text or in a story of its own (a
+// footnote, a header or footer, a text box): two linear positions of that
+// story, moved by the shared selection rules. The office's view cursor is
+// moved there only to read layout (lines, pages, positions).
 #pragma once
 
 #include <memory>
 
 #include "word/Selection.h"
+#include "word/SelectionRules.h"
+#include "word/office/LineWalker.h"
 #include "word/office/OfficeSession.h"
+#include "word/office/OfficeStory.h"
 
 namespace vane {
 
@@ -31,15 +36,26 @@ public:
 
 private:
     DocumentSession& open() const;
+    // The story the selection lies in (null: the main text), its map and span.
+    OfficeStory* story() const { return document_->story.get(); }
+    ParagraphMap& map() const;
+    word::TextSpan span() const;
+    // Sets the selection in its story; `atLineEnd`: a caret shown at the end of the line before.
+    void set(const word::TextSpan& span, bool atLineEnd = false);
+    bool collapsedAtLineEnd() const;
+    LineWalker walker() const { return LineWalker(*document_, map()); }
+    // Runs one of the shared rules on the selection and keeps its result.
+    template <typename Rule>
+    int apply(Rule rule);
+    // Moves by laid-out lines, as the office's view cursor steps them.
+    int moveLines(int count);
+    // Where a position of the selection's story is drawn.
+    PageGeometry::Place place(int position);
     std::unique_ptr<word::Range> rangeOf(int start, int end) const;
     std::unique_ptr<word::Range> goToPage(int which, std::optional<int> count);
     std::unique_ptr<word::Range> goToLine(int which, std::optional<int> count);
     std::unique_ptr<word::Range> goToHeading(int which);
     std::unique_ptr<word::Range> goToBookmark(const std::string& name);
-    // Start of the line holding `position` (or its end, where the next line starts).
-    int lineEdge(int position, bool end);
-    // The paragraph start reached by moving `count` paragraphs from `position`.
-    int paragraphStep(int position, int count, int& moved);
 
     std::shared_ptr<OfficeSession> session_;
     std::shared_ptr<DocumentSession> document_;

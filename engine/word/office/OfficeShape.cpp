@@ -8,7 +8,6 @@
 #include "word/WordConstants.h"
 #include "word/WordError.h"
 #include "word/office/OfficeRange.h"
-#include "word/office/OfficeStoryRange.h"
 #include "word/office/UnoCall.h"
 #include "word/office/UnoProps.h"
 
@@ -30,7 +29,7 @@ public:
 
     std::unique_ptr<word::Range> textRange() override {
         return uno_call("TextFrame.TextRange", [&]() -> std::unique_ptr<word::Range> {
-            return std::make_unique<OfficeStoryRange>(session_, document_, story_, 0, story_->end());
+            return std::make_unique<OfficeRange>(session_, document_, story_, 0, story_->end());
         });
     }
 

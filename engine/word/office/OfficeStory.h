@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "word/TextSpan.h"
 #include "word/office/ParagraphMap.h"
 
 namespace vane {
@@ -26,9 +27,8 @@ public:
     int end() { return empty() ? 0 : map().storyEnd(); }
 
     const int type;
-    // The selection while it lies in this story, [start, end).
-    int selectionStart = 0;
-    int selectionEnd = 0;
+    // The selection while it lies in this story.
+    word::TextSpan selection;
 
 private:
     css::uno::Reference<css::text::XText> text_;

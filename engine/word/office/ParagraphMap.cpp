@@ -110,6 +110,7 @@ ParagraphMap::ParagraphMap(const Reference<text::XTextDocument>& document) {
         entry.start = position;
         position = entry.end();
     }
+    listParagraphs();
 }
 
 ParagraphMap::ParagraphMap(const Reference<text::XText>& story) {
@@ -124,6 +125,11 @@ ParagraphMap::ParagraphMap(const Reference<text::XText>& story) {
         entry.start = position;
         position = entry.end();
     }
+    listParagraphs();
+}
+
+void ParagraphMap::listParagraphs() {
+    for (const Entry& entry : entries_) paragraphs_.add(entry.start, entry.length);
 }
 
 void ParagraphMap::walk(const Reference<text::XText>& body, const std::string& key) {
@@ -382,10 +388,7 @@ int ParagraphMap::positionOf(const Reference<text::XTextRange>& range, bool atEn
 
 int ParagraphMap::entryAt(int position) const {
     if (entries_.empty()) throw std::runtime_error("document without text");
-    const auto after = std::upper_bound(entries_.begin(), entries_.end(), position,
-                                        [](int p, const Entry& e) { return p < e.start; });
-    if (after == entries_.begin()) return 0;
-    return static_cast<int>(after - entries_.begin()) - 1;
+    return paragraphs_.indexAt(position);
 }
 
 Reference<text::XTextCursor> ParagraphMap::cursorAt(int position) {

@@ -20,6 +20,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "word/StoryParagraphs.h"
+
 namespace vane {
 
 // A cursor as the text range it is.
@@ -57,6 +59,8 @@ public:
     explicit ParagraphMap(const css::uno::Reference<css::text::XText>& story);
 
     const std::vector<Entry>& entries() const { return entries_; }
+    // The paragraphs as positions only, for the selection rules.
+    const word::StoryParagraphs& paragraphs() const { return paragraphs_; }
     const std::vector<Text>& texts() const { return texts_; }
     // Whether the lengths came from the whole text in one call.
     bool measuredInOneCall() const { return plain_; }
@@ -99,8 +103,11 @@ private:
     int entryOf(int textIndex, const css::uno::Reference<css::text::XTextRange>& point);
     int offsetInParagraph(int index, const css::uno::Reference<css::text::XTextRange>& point);
     const std::vector<Portion>& portions(int index);
+    // Fills paragraphs_ once every entry has its start and length.
+    void listParagraphs();
 
     std::vector<Entry> entries_;
+    word::StoryParagraphs paragraphs_;
     std::vector<Text> texts_;
     std::vector<std::vector<int>> textEntries_;  // entries of each text, in order
     std::vector<std::size_t> hints_;             // per text: where the last lookup ended

@@ -1,9 +1,12 @@
-// The fake selection: go-to, movement by character/line/paragraph/story and
-// the position information, computed from the story's laid-out lines.
+// The fake selection: go-to, the position information and the moves by
+// line, computed from the story's laid-out lines; the moves by character,
+// paragraph and story follow the shared selection rules.
 #include <algorithm>
+#include <stdexcept>
 #include <vector>
 
 #include "FakeObjects.h"
+#include "word/SelectionRules.h"
 
 namespace vane::test::fakeword {
 
@@ -82,45 +85,40 @@ public:
     int startOf(int unit, int extend) override {
         enter("Selection.StartOf");
         auto& sel = s_->selection;
-        int target = unitStart(unit, sel.start, sel.start == sel.end && sel.atLineEnd);
-        int moved = sel.start - target;
-        set(target, extend == word::kExtend ? sel.end : target);
-        return moved;
+        if (unit == word::kUnitLine) {
+            const int target = lineStart(sel.start, sel.start == sel.end && sel.atLineEnd);
+            return withRules([&](word::SelectionRules& rules) { return rules.startAt(target, extend); });
+        }
+        return withRules([&](word::SelectionRules& rules) { return rules.startOf(unit, extend); });
     }
 
     int endOf(int unit, int extend) override {
         enter("Selection.EndOf");
-        auto& sel = s_->selection;
-        int from = sel.end > sel.start ? sel.end - 1 : sel.end;
-        bool lineEnd = false;
-        int target = unitEnd(unit, from, sel.start == sel.end && sel.atLineEnd, lineEnd);
-        if (extend != word::kExtend) target = std::min(target, maxCaret());
-        int moved = target - sel.end;
-        if (extend == word::kExtend) {
-            set(std::min(sel.start, target), std::max(target, sel.start));
-        } else {
-            set(target, target);
-            s_->selection.atLineEnd = lineEnd;
+        if (unit != word::kUnitLine) {
+            return withRules([&](word::SelectionRules& rules) { return rules.endOf(unit, extend); });
         }
-        return moved;
+        return toLineEnd(extend, false);
     }
 
     int move(int unit, int count) override {
         enter("Selection.Move");
+        if (unit != word::kUnitLine) {
+            return withRules([&](word::SelectionRules& rules) { return rules.move(unit, count); });
+        }
         auto& sel = s_->selection;
         if (count == 0) return 0;
         int pos;
         int done = 0;
         if (sel.start != sel.end) {
+            // Collapsing toward the move counts as one line.
             pos = count > 0 ? sel.end : sel.start;
-            count += count > 0 ? -1 : 1;
             done = count > 0 ? 1 : -1;
+            count -= done;
         } else {
             pos = sel.start;
         }
-        bool atLineEnd = sel.atLineEnd && sel.start == sel.end;
         int steps = 0;
-        pos = step(unit, pos, count, atLineEnd, steps);
+        pos = lineStep(pos, count, sel.atLineEnd && sel.start == sel.end, steps);
         pos = std::clamp(pos, 0, maxCaret());
         set(pos, pos);
         return done + steps;
@@ -128,63 +126,42 @@ public:
 
     int moveStart(int unit, int count) override {
         enter("Selection.MoveStart");
-        auto& sel = s_->selection;
-        int steps = 0;
-        int pos = std::clamp(step(unit, sel.start, count, false, steps), 0, length());
-        set(pos, std::max(pos, sel.end));
-        return steps;
+        if (unit != word::kUnitLine) {
+            return withRules([&](word::SelectionRules& rules) { return rules.moveStart(unit, count); });
+        }
+        return moveEdgeByLines(false, count);
     }
 
     int moveEnd(int unit, int count) override {
         enter("Selection.MoveEnd");
-        auto& sel = s_->selection;
-        int steps = 0;
-        int pos = std::clamp(step(unit, sel.end, count, false, steps), 0, length());
-        set(std::min(pos, sel.start), pos);
-        return steps;
+        if (unit != word::kUnitLine) {
+            return withRules([&](word::SelectionRules& rules) { return rules.moveEnd(unit, count); });
+        }
+        return moveEdgeByLines(true, count);
     }
 
     void collapse(int direction) override {
         enter("Selection.Collapse");
-        auto& sel = s_->selection;
-        bool keep = sel.atLineEnd;
-        if (direction == word::kCollapseStart) {
-            set(sel.start, sel.start);
-        } else {
-            set(sel.end, sel.end);
-            s_->selection.atLineEnd = keep;
-        }
+        bool keep = s_->selection.atLineEnd;
+        withRules([&](word::SelectionRules& rules) {
+            rules.collapse(direction);
+            return 0;
+        });
+        if (direction == word::kCollapseEnd) s_->selection.atLineEnd = keep;
     }
 
     int homeKey(int unit, int extend) override {
         enter("Selection.HomeKey");
-        auto& sel = s_->selection;
-        int target =
-            unit == word::kUnitStory ? 0 : unitStart(word::kUnitLine, sel.start, collapsedAtLineEnd());
-        int moved = sel.start - target;
-        set(target, extend == word::kExtend ? std::max(sel.end, target) : target);
-        return moved;
+        const int target = unit == word::kUnitStory ? 0 : lineStart(s_->selection.start, collapsedAtLineEnd());
+        return withRules([&](word::SelectionRules& rules) { return rules.startAt(target, extend); });
     }
 
     int endKey(int unit, int extend) override {
         enter("Selection.EndKey");
-        auto& sel = s_->selection;
-        bool lineEnd = false;
-        int target;
         if (unit == word::kUnitStory) {
-            target = maxCaret();
-        } else {
-            int from = sel.end > sel.start ? sel.end - 1 : sel.end;
-            target = unitEnd(word::kUnitLine, from, collapsedAtLineEnd(), lineEnd);
+            return withRules([&](word::SelectionRules& rules) { return rules.endAt(maxCaret(), extend); });
         }
-        int moved = target - sel.end;
-        if (extend == word::kExtend) {
-            set(std::min(sel.start, target), target);
-        } else {
-            set(target, target);
-        }
-        s_->selection.atLineEnd = lineEnd && s_->selection.start == s_->selection.end;
-        return moved;
+        return toLineEnd(extend, true);
     }
 
     double information(int code) override {
@@ -253,71 +230,74 @@ private:
         return line;
     }
 
-    int unitStart(int unit, int pos, bool atLineEnd) {
-        if (unit == word::kUnitParagraph) {
-            int p = story().paragraphAt(pos);
-            return p < 0 ? 0 : story().paragraphs()[static_cast<size_t>(p)].start;
+    // Runs one of the shared selection rules on this story and keeps the result.
+    template <typename Rule>
+    int withRules(Rule rule) {
+        auto& sel = s_->selection;
+        const word::StoryParagraphs paragraphs = story().paragraphMap();
+        word::TextSpan span{sel.start, sel.end};
+        word::SelectionRules rules(paragraphs, span);
+        int moved = 0;
+        try {
+            moved = rule(rules);
+        } catch (const std::invalid_argument&) {
+            throw WordError("Bad parameter.");
         }
-        if (unit == word::kUnitLine) {
-            int line = lineOf(pos, atLineEnd);
-            return line < 0 ? 0 : story().lines()[static_cast<size_t>(line)].start;
-        }
-        if (unit == word::kUnitStory) return 0;
-        throw WordError("Bad parameter.");
+        set(span.start, span.end);
+        return moved;
     }
 
-    int unitEnd(int unit, int pos, bool atLineEnd, bool& lineEnd) {
-        lineEnd = false;
-        if (unit == word::kUnitParagraph) {
-            int p = story().paragraphAt(pos);
-            return p < 0 ? length() : story().paragraphs()[static_cast<size_t>(p)].end;
-        }
-        if (unit == word::kUnitLine) {
-            int line = lineOf(pos, atLineEnd);
-            if (line < 0) return maxCaret();
-            int end = story().lineEnd(line);
+    int lineStart(int pos, bool atLineEnd) {
+        int line = lineOf(pos, atLineEnd);
+        return line < 0 ? 0 : story().lines()[static_cast<size_t>(line)].start;
+    }
+
+    // The end of the selection to the end of its line (the end key from a
+    // caret already shown at its line's end stays there).
+    int toLineEnd(int extend, bool key) {
+        auto& sel = s_->selection;
+        const int from = sel.end > sel.start ? sel.end - 1 : sel.end;
+        bool lineEnd = false;
+        int target = maxCaret();
+        const int line = lineOf(from, collapsedAtLineEnd());
+        if (line >= 0) {
+            target = story().lineEnd(line);
             const FakeLine& l = story().lines()[static_cast<size_t>(line)];
-            lineEnd = end == l.start + l.length && static_cast<size_t>(line) + 1 < story().lines().size();
-            return end;
+            lineEnd = target == l.start + l.length && static_cast<size_t>(line) + 1 < story().lines().size();
         }
-        if (unit == word::kUnitStory) return length();
-        throw WordError("Bad parameter.");
+        if (!key && extend != word::kExtend) target = std::min(target, maxCaret());
+        const int moved = target - sel.end;
+        if (extend == word::kExtend) {
+            set(std::min(sel.start, target), std::max(target, sel.start));
+        } else {
+            set(target, target);
+        }
+        s_->selection.atLineEnd = lineEnd && s_->selection.start == s_->selection.end;
+        return moved;
     }
 
-    // Moves `pos` by `count` units; `steps` receives the units actually moved.
-    int step(int unit, int pos, int count, bool atLineEnd, int& steps) {
+    // Moves one edge by `count` laid-out lines; the other follows where they would cross.
+    int moveEdgeByLines(bool end, int count) {
+        auto& sel = s_->selection;
+        int steps = 0;
+        const int pos = std::clamp(lineStep(end ? sel.end : sel.start, count, false, steps), 0, length());
+        if (end) {
+            set(std::min(pos, sel.start), pos);
+        } else {
+            set(pos, std::max(pos, sel.end));
+        }
+        return steps;
+    }
+
+    // Moves `pos` by `count` laid-out lines; `steps` receives the lines actually moved.
+    int lineStep(int pos, int count, bool atLineEnd, int& steps) {
         steps = 0;
         int dir = count > 0 ? 1 : -1;
         for (int i = 0; i != count; i += dir) {
-            int next = pos;
-            if (unit == word::kUnitCharacter) {
-                next = pos + dir;
-                if (next < 0 || next > length()) break;
-            } else if (unit == word::kUnitParagraph) {
-                const auto& paras = story().paragraphs();
-                if (paras.empty()) break;
-                int p = story().paragraphAt(pos);
-                if (dir > 0) {
-                    next = paras[static_cast<size_t>(p)].end;
-                    if (next > length() || (next == length() && pos == next)) break;
-                } else {
-                    next = pos > paras[static_cast<size_t>(p)].start ? paras[static_cast<size_t>(p)].start
-                           : p > 0                                   ? paras[static_cast<size_t>(p - 1)].start
-                                                                     : -1;
-                    if (next < 0) break;
-                }
-            } else if (unit == word::kUnitLine) {
-                int line = lineOf(pos, atLineEnd) + dir;
-                atLineEnd = false;
-                if (line < 0 || line >= static_cast<int>(story().lines().size())) break;
-                next = story().lines()[static_cast<size_t>(line)].start;
-            } else if (unit == word::kUnitStory) {
-                next = dir > 0 ? length() : 0;
-                if (next == pos) break;
-            } else {
-                throw WordError("Bad parameter.");
-            }
-            pos = next;
+            int line = lineOf(pos, atLineEnd) + dir;
+            atLineEnd = false;
+            if (line < 0 || line >= static_cast<int>(story().lines().size())) break;
+            pos = story().lines()[static_cast<size_t>(line)].start;
             steps += dir;
         }
         return pos;

@@ -130,4 +130,11 @@ int FakeStory::lineEnd(int index) const {
     return end;
 }
 
+word::StoryParagraphs FakeStory::paragraphMap() const {
+    word::StoryParagraphs map;
+    for (const FakeParagraph& p : paragraphs_) map.add(p.start, p.end - p.start - 1);
+    map.extendTo(length());
+    return map;
+}
+
 }  // namespace vane::test

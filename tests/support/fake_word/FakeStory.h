@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "word/StoryParagraphs.h"
+
 namespace vane::test {
 
 struct FakeLine {
@@ -88,6 +90,9 @@ public:
     // Where the text of a line ends: before the paragraph mark on a paragraph's
     // last line, else where the next line starts.
     int lineEnd(int index) const;
+    // The paragraphs as positions, for the shared selection rules; the story
+    // reaches to its last character (field codes after the paragraphs included).
+    word::StoryParagraphs paragraphMap() const;
 
 private:
     std::u32string text_;
