@@ -131,6 +131,7 @@ const Entry kEnglish[] = {
     {msg::kBookmarkOffPage, "\r\nBookmark %d dropped: its destination Y=%d lies outside page %d (%d points high)"},
     {msg::kLinkPageSizeUnknown, "\r\nLink %d dropped: page %d has no known size"},
     {msg::kBookmarkPageSizeUnknown, "\r\nBookmark %d dropped: page %d has no known size"},
+    {msg::kLinkPartStopped, "\r\nThis part stopped at an error: %s"},
 };
 // clang-format on
 

@@ -131,6 +131,7 @@ const Entry kFrench[] = {
     {msg::kBookmarkOffPage, "\r\nSignet %d ignoré : sa destination Y=%d sort de la page %d (%d points de haut)"},
     {msg::kLinkPageSizeUnknown, "\r\nLien %d ignoré : la taille de la page %d est inconnue"},
     {msg::kBookmarkPageSizeUnknown, "\r\nSignet %d ignoré : la taille de la page %d est inconnue"},
+    {msg::kLinkPartStopped, "\r\nCette partie s'est arrêtée sur une erreur : %s"},
 };
 // clang-format on
 

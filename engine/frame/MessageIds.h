@@ -131,6 +131,7 @@ enum Id : int {
     kBookmarkOffPage = 242,          // Bookmark %d dropped: its destination Y=%d lies outside page %d ...
     kLinkPageSizeUnknown = 243,      // Link %d dropped: page %d has no known size
     kBookmarkPageSizeUnknown = 244,  // Bookmark %d dropped: page %d has no known size
+    kLinkPartStopped = 245,          // This part stopped at an error: %s
 };
 
 // Every id above, ascending.
@@ -259,6 +260,7 @@ inline constexpr Id kAll[] = {
     kBookmarkOffPage,
     kLinkPageSizeUnknown,
     kBookmarkPageSizeUnknown,
+    kLinkPartStopped,
 };
 
 constexpr bool ascending_ids() {

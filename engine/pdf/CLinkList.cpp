@@ -364,15 +364,18 @@ void CLinkList::extractOtherLinks(word::Document& document, word::Application& a
     // Each of the other parts stops at its first failure; what it found stays.
     try {
         shapePass(document, *selection);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
     try {
         footnotePass(document, *selection);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
     try {
         headerFooterPass(document, *selection);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
 }
 
@@ -381,13 +384,15 @@ void CLinkList::extractCrossReferences(word::Document& document, word::Applicati
     ReferenceLinks walk(*this);
     try {
         walk.fieldPass(document, *selection);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
     walk.storyFieldPass(document, *selection);
     for (bool endnotes : {false, true}) {
         try {
             walk.notePass(document, *selection, endnotes);
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            print_verbose(msg::kLinkPartStopped, error.what());
         }
     }
 }

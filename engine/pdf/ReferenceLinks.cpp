@@ -6,6 +6,8 @@
 #include <sstream>
 #include <vector>
 
+#include "frame/MessageIds.h"
+#include "frame/Messages.h"
 #include "frame/TextUtil.h"
 #include "pdf/CLinkList.h"
 #include "pdf/CRegionList.h"
@@ -104,19 +106,22 @@ void ReferenceLinks::storyFieldPass(word::Document& document, word::Selection& s
             if (shape->type() == word::kShapeTextBox)
                 linkFields(*shape->textFrame()->textRange()->fields(), selection);
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
     for (bool endnotes : {false, true}) {
         try {
             const auto notes = endnotes ? document.endnotes() : document.footnotes();
             const int count = notes->count();
             for (int i = 1; i <= count; ++i) linkFields(*notes->item(i)->range()->fields(), selection);
-        } catch (const std::exception&) {
+        } catch (const std::exception& error) {
+            print_verbose(msg::kLinkPartStopped, error.what());
         }
     }
     try {
         headerFooterFields(document, selection);
-    } catch (const std::exception&) {
+    } catch (const std::exception& error) {
+        print_verbose(msg::kLinkPartStopped, error.what());
     }
 }
 

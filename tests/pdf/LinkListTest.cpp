@@ -8,6 +8,7 @@
 #include "OpenFakeDocument.h"
 #include "TempDir.h"
 #include "frame/LibraryState.h"
+#include "frame/MessageIds.h"
 #include "pdf/CLinkList.h"
 
 namespace vane {
@@ -432,33 +433,34 @@ TEST_F(GuardTest, FailuresInTextBoxesFootnotesAndHeadersEndOnlyTheirPass) {
         const char* failing;
         std::vector<std::string> expected;
         int seekView;
+        bool stopped;  // a pass ended early and says so in verbose mode
     } cases[] = {
         {"nothing fails",
          "",
          {"http://body.org", "http://picture.org", "Target", "http://box.org", "http://note.org",
           "http://head.org"},
-         kSeekMainDocument},
+         kSeekMainDocument, false},
         {"a text box cannot be read",
          "Shapes.Item",
          {"http://body.org", "http://picture.org", "Target", "http://note.org", "http://head.org"},
-         kSeekMainDocument},
+         kSeekMainDocument, true},
         {"footnotes cannot be counted",
          "Footnotes.Count",
          {"http://body.org", "http://picture.org", "Target", "http://box.org", "http://head.org"},
-         kSeekMainDocument},
+         kSeekMainDocument, true},
         {"a header cannot be read: the view stays in the headers",
          "HeadersFooters.Item",
          {"http://body.org", "http://picture.org", "Target", "http://box.org", "http://note.org"},
-         kSeekPrimaryHeader},
+         kSeekPrimaryHeader, true},
         {"addresses cannot be read: only the internal link is left",
          "Hyperlink.Address",
          {"Target"},
-         kSeekMainDocument},
+         kSeekMainDocument, false},
         {"link texts cannot be reached: the body's shape link stays, the other passes end",
          "Hyperlink.Range",
          {"http://picture.org"},
-         kSeekPrimaryHeader},
-        {"the kind cannot be read: nothing", "Hyperlink.Type", {}, kSeekMainDocument},
+         kSeekPrimaryHeader, true},
+        {"the kind cannot be read: nothing", "Hyperlink.Type", {}, kSeekMainDocument, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -466,8 +468,13 @@ TEST_F(GuardTest, FailuresInTextBoxesFootnotesAndHeadersEndOnlyTheirPass) {
         list.clear();
         everyPlace();
         if (*c.failing != '\0') word.failOn(c.failing);
+        host.clear();
+        state().verbose = true;
         EXPECT_NO_THROW(list.extractOtherLinks(*document, *application));
+        state().verbose = false;
         EXPECT_EQ(dests(), c.expected);
+        const std::string stopped = host.text(msg::kLinkPartStopped);
+        EXPECT_EQ(host.output().find(stopped.substr(0, stopped.find('%'))) != std::string::npos, c.stopped);
         EXPECT_EQ(word.seekView, c.seekView);
         if (*c.failing != '\0') word.failOn(c.failing, 1000000);  // lift the failure for the next case
         word.seekView = kSeekMainDocument;
