@@ -32,36 +32,16 @@ namespace {
 // deleted again, so that a word processor still ending has let go of it.
 constexpr int kWordReleaseWaitMs = 5000;
 
-std::filesystem::path canonical_or_self(const std::string& path) {
-    std::error_code ec;
-    std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
-    return ec ? std::filesystem::path(path) : p;
-}
-
-// Whether `inner` is `outer` or lies somewhere below it.
-bool lies_within(const std::string& inner, const std::string& outer) {
-    if (inner.empty() || outer.empty()) return false;
-    const PathRules& rules = PathRules::native();
-    const std::filesystem::path i = canonical_or_self(inner);
-    const std::filesystem::path o = canonical_or_self(outer);
-    auto it = i.begin();
-    for (auto ot = o.begin(); ot != o.end(); ++ot, ++it) {
-        if (ot->empty()) continue;  // trailing separator
-        if (it == i.end() || !rules.sameSpelling(it->string(), ot->string())) return false;
-    }
-    return true;
-}
-
 // -e deletes the output directory only when that cannot take the document,
 // the current directory or the user's home folder with it, and never a root.
 bool may_erase(const D2hNames& names, const std::string& currentDirectory) {
-    if (names.outputHoldsDocument || lies_within(names.document, names.outputDirectory)) return false;
-    if (lies_within(currentDirectory, names.outputDirectory)) return false;
+    const PathRules& rules = PathRules::native();
+    if (names.outputHoldsDocument || lies_within(names.document, names.outputDirectory, rules)) return false;
+    if (lies_within(currentDirectory, names.outputDirectory, rules)) return false;
     for (const char* variable : {"HOME", "USERPROFILE"}) {
         const char* home = std::getenv(variable);
-        if (home != nullptr && *home != '\0' && lies_within(home, names.outputDirectory)) return false;
+        if (home != nullptr && *home != '\0' && lies_within(home, names.outputDirectory, rules)) return false;
     }
-    const PathRules& rules = PathRules::native();
     return !rules.isRoot(names.outputDirectory) &&
            !rules.isRoot(canonical_or_self(names.outputDirectory).make_preferred().string());
 }

@@ -16,6 +16,14 @@ std::string lower(std::string text) {
     return text;
 }
 
+bool same_path(const std::string& a, const std::string& b, const PathRules& rules) {
+    std::error_code ec;
+    if (std::filesystem::equivalent(a, b, ec)) return true;
+    return rules.sameSpelling(canonical_or_self(a).string(), canonical_or_self(b).string());
+}
+
+}  // namespace
+
 std::filesystem::path canonical_or_self(const std::string& path) {
     std::error_code ec;
     std::filesystem::path p = std::filesystem::weakly_canonical(path, ec);
@@ -35,14 +43,6 @@ bool lies_within(const std::string& inner, const std::string& outer, const PathR
     }
     return true;
 }
-
-bool same_path(const std::string& a, const std::string& b, const PathRules& rules) {
-    std::error_code ec;
-    if (std::filesystem::equivalent(a, b, ec)) return true;
-    return rules.sameSpelling(canonical_or_self(a).string(), canonical_or_self(b).string());
-}
-
-}  // namespace
 
 std::string find_d2h_operand(int argc, char* argv[]) { return find_operand(argc, argv, "aemsvwxz"); }
 

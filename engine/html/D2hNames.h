@@ -1,11 +1,19 @@
 // The command-line reading and the file names of one d2h run.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "frame/PathRules.h"
 
 namespace vane {
+
+// The path itself when it cannot be made canonical (a path that does not exist yet).
+std::filesystem::path canonical_or_self(const std::string& path);
+
+// Whether `inner` lies inside directory `outer` (or is it), compared name by
+// name as the file system compares them.
+bool lies_within(const std::string& inner, const std::string& outer, const PathRules& rules);
 
 // The document operand: the first argument, after the options and their
 // values, that does not begin with '-'. The flags a, e, m, s, v, w, x and z take
