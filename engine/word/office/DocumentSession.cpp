@@ -25,7 +25,7 @@ using css::uno::UNO_QUERY_THROW;
 
 DocumentSession::DocumentSession(const Reference<css::text::XTextDocument>& document,
                                  const Reference<css::uno::XComponentContext>& context)
-    : document_(document), context_(context) {}
+    : document_(document), context_(context), mainText_(document) {}
 
 DocumentSession::~DocumentSession() {
     if (lockFile.empty()) return;
@@ -39,11 +39,8 @@ Reference<css::frame::XModel> DocumentSession::model() const {
 }
 
 ParagraphMap& DocumentSession::map() {
-    if (!map_) {
-        if (!document_.is()) throw std::runtime_error("the document is closed");
-        map_ = std::make_unique<ParagraphMap>(document_);
-    }
-    return *map_;
+    if (!document_.is()) throw std::runtime_error("the document is closed");
+    return mainText_.map();
 }
 
 Reference<css::text::XTextViewCursor> DocumentSession::viewCursor() {
@@ -90,7 +87,7 @@ PageGeometry& DocumentSession::geometry() {
 }
 
 void DocumentSession::invalidate() {
-    map_.reset();
+    mainText_.invalidate();
     geometry_.reset();
     viewCursor_.clear();
     pageStarts_.clear();
@@ -250,8 +247,7 @@ void DocumentSession::select(int start, int end) {
     const int last = std::max(map().storyEnd(), pageStarts_.empty() ? 0 : pageStarts_.back());
     story.reset();
     atLineEnd = false;
-    selectionStart = std::clamp(start, 0, last);
-    selectionEnd = std::clamp(end, selectionStart, last);
+    mainText_.selection = word::TextSpan::clamped(start, end, last);
 }
 
 void DocumentSession::close() {
@@ -260,6 +256,7 @@ void DocumentSession::close() {
     probe_.reset();
     const Reference<css::util::XCloseable> closeable(document_, UNO_QUERY);
     document_.clear();
+    mainText_.release();
     if (closeable.is()) closeable->close(true);
 }
 

@@ -16,12 +16,11 @@
 #include <vector>
 
 #include "word/office/LineHeightProbe.h"
+#include "word/office/OfficeStory.h"
 #include "word/office/PageGeometry.h"
 #include "word/office/ParagraphMap.h"
 
 namespace vane {
-
-class OfficeStory;
 
 class DocumentSession {
 public:
@@ -35,6 +34,9 @@ public:
     const css::uno::Reference<css::uno::XComponentContext>& context() const { return context_; }
     css::uno::Reference<css::frame::XModel> model() const;
 
+    // The main text, with its paragraph map and the selection while it lies there.
+    OfficeStory& mainText() { return mainText_; }
+    // The main text's map.
     ParagraphMap& map();
     PageGeometry& geometry();
     css::uno::Reference<css::text::XTextViewCursor> viewCursor();
@@ -55,9 +57,7 @@ public:
     // The page style in effect at `position`.
     const PageStyleInfo& pageStyleAt(int position);
 
-    // The selection, [start, end).
-    int selectionStart = 0;
-    int selectionEnd = 0;
+    // Puts the selection into the main text at [start, end).
     void select(int start, int end);
     // The selection lies in this story instead of the main text (null: main text).
     std::shared_ptr<OfficeStory> story;
@@ -85,7 +85,7 @@ private:
 
     css::uno::Reference<css::text::XTextDocument> document_;
     css::uno::Reference<css::uno::XComponentContext> context_;
-    std::unique_ptr<ParagraphMap> map_;
+    OfficeStory mainText_;
     std::unique_ptr<PageGeometry> geometry_;
     css::uno::Reference<css::text::XTextViewCursor> viewCursor_;
     std::unique_ptr<LineHeightProbe> probe_;

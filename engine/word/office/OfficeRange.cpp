@@ -148,7 +148,7 @@ void OfficeRange::select() {
     uno_call("Range.Select", [&] {
         DocumentSession& document = open();
         if (story_) {
-            document.select(document.selectionStart, document.selectionStart);
+            document.select(document.mainText().selection.start, document.mainText().selection.start);
             story_->selection = word::TextSpan::clamped(start_, end_, story_->end());
             document.story = story_;
         } else {

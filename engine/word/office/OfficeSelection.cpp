@@ -30,7 +30,7 @@ ParagraphMap& OfficeSelection::map() const { return story() ? story()->map() : d
 
 TextSpan OfficeSelection::span() const {
     if (const OfficeStory* text = story()) return text->selection;
-    return {document_->selectionStart, document_->selectionEnd};
+    return {document_->mainText().selection.start, document_->mainText().selection.end};
 }
 
 void OfficeSelection::set(const TextSpan& span, bool atLineEnd) {
@@ -95,7 +95,7 @@ std::unique_ptr<Range> OfficeSelection::goToPage(int which, std::optional<int> c
     const int pages = document.geometry().pageCount();
     int page = 1;
     if (which == kGoToNext || which == kGoToPrevious) {
-        const int current = document.placeOf(document.selectionStart).page;
+        const int current = document.placeOf(document.mainText().selection.start).page;
         const int step = count.value_or(1);
         page = current + (which == kGoToNext ? step : -step);
     } else if (which == kGoToLast) {
@@ -117,7 +117,7 @@ std::unique_ptr<Range> OfficeSelection::goToLine(int which, std::optional<int> c
     const Reference<css::view::XViewCursor> lines(view, UNO_QUERY_THROW);
     int steps = count.value_or(1);
     if (which == kGoToNext || which == kGoToPrevious) {
-        view->gotoRange(as_range(map.cursorAt(document.selectionStart)), false);
+        view->gotoRange(as_range(map.cursorAt(document.mainText().selection.start)), false);
         if (which == kGoToNext)
             lines->goDown(static_cast<sal_Int16>(steps), false);
         else
@@ -139,7 +139,7 @@ std::unique_ptr<Range> OfficeSelection::goToHeading(int which) {
     auto isHeading = [&](int i) { return map.outlineLevel(i) > 0; };
     int found = -1;
     if (which == kGoToNext || which == kGoToPrevious) {
-        const int here = map.entryAt(document.selectionStart);
+        const int here = map.entryAt(document.mainText().selection.start);
         if (which == kGoToNext) {
             for (int i = here + 1; i < count && found < 0; ++i)
                 if (isHeading(i)) found = i;
