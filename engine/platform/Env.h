@@ -66,6 +66,11 @@ public:
     // shared library, or a program linking the engine statically); empty when
     // unknown. Run-time modules are looked for there.
     virtual std::string codeDirectory() { return {}; }
+    // Makes a write to a pipe whose reader has gone fail with an error instead
+    // of ending the process (where the system ends it by default). Called
+    // before talking to another process over a pipe that it may close first;
+    // a disposition the host has chosen is kept.
+    virtual void ignoreBrokenPipes() {}
     // The folder for this process's temporary files, which the programs it
     // starts use too (they inherit its environment); empty when there is none.
     virtual std::string temporaryDirectory();

@@ -1,5 +1,7 @@
 #include "platform/posix/PosixEnv.h"
 
+#include <signal.h>
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -82,6 +84,15 @@ int PosixEnv::processorArchitecture() {
 }
 
 int PosixEnv::processId() { return static_cast<int>(::getpid()); }
+
+void PosixEnv::ignoreBrokenPipes() {
+    struct sigaction current {};
+    if (::sigaction(SIGPIPE, nullptr, &current) != 0 || current.sa_handler != SIG_DFL) return;
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGPIPE, &ignore, nullptr);
+}
 
 void PosixEnv::sleepMilliseconds(int ms) {
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));

@@ -18,6 +18,7 @@ public:
                                                const std::string& workingDirectory) override;
     bool makeExecutable(const std::string& path) override;
     std::unique_ptr<DynamicLibrary> loadLibrary(const std::string& path) override;
+    void ignoreBrokenPipes() override;
     std::string codeDirectory() override;
     // TMPDIR when it names a directory, else /tmp: the folder Ghostscript
     // takes for its own and lets read under -dSAFER.

@@ -108,6 +108,10 @@ OfficeProcess::~OfficeProcess() {
 }
 
 void OfficeProcess::connect(const std::string& pipeName) {
+    // The bridge writes to the pipe from several threads, and the office may
+    // end first (asked to quit while a reference is let go, or crashed): such
+    // a write must end the bridge with an error, not this process.
+    env_.ignoreBrokenPipes();
     // What a URL resolver does, with our counting connection under the
     // bridge. The bridge is anonymous and not kept: it ends itself once the
     // last of the office's objects we hold is let go.
